@@ -1,0 +1,8 @@
+#pragma once
+// The commands of the command line, one function each. The table that names
+// them, with their options, is in opdrachtregel.cpp.
+
+#include "app/opdrachtregel.h"
+
+int OpdrachtControleer(const CArgumenten& argumenten);
+int OpdrachtHerschrijf(const CArgumenten& argumenten);

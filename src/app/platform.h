@@ -1,0 +1,19 @@
+#pragma once
+// The few calls that depend on the operating system, kept in one place.
+// Paths are Windows-1252 text like every other text of the program; these
+// functions convert them to the file system's UTF-8.
+
+#include <string>
+
+// The system's text for an error number (errno), or the fallback text when it has none.
+std::string SysteemFoutTekst(long code);
+
+// Reads a whole file. Returns false and sets `fout` (errno) when it cannot be read.
+bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout);
+
+// Replaces the file at `pad` by `inhoud` without ever leaving it half written:
+// the text goes to a temporary file in the same folder, is flushed and synced,
+// and is then renamed over the old file. A new file gets the permissions the
+// process would give it; an existing file keeps its own. Returns false and sets
+// `fout` (errno) on any failure, leaving the old file untouched.
+bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout);

@@ -1,0 +1,24 @@
+#pragma once
+// White space in names, identifications and file lines: space, tab, CR, LF.
+
+#include <cstdint>
+#include <string>
+
+constexpr bool IsWitruimte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+constexpr bool IsCijfer(char c) { return c >= '0' && c <= '9'; }
+
+// Drops leading and trailing white space and folds every inner run into one space.
+void NormaliseerWitruimte(std::string& tekst);
+
+// Equal ignoring the case of the letters A-Z only.
+bool GelijkZonderHoofdletters(const std::string& a, const std::string& b);
+
+// `tekst` starts with `begin`, ignoring the case of A-Z.
+bool BegintMetZonderHoofdletters(const char* tekst, const char* begin);
+
+// Reads the run of decimal digits at `p` (none gives 0) and moves `p` past it.
+// Long runs wrap around modulo 2^32 as an unsigned 32-bit count.
+uint32_t LeesCijfers(const char*& p);
+
+// Moves `p` past white space.
+void SlaWitruimteOver(const char*& p);
