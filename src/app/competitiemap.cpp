@@ -1,0 +1,80 @@
+#include "app/competitiemap.h"
+
+#include "app/melding.h"
+#include "data/codering.h"
+#include "data/competitie.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path NaarPad(const std::string& tekst) { return fs::path(Cp1252NaarUtf8(tekst)); }
+std::string VanPad(const fs::path& pad) { return Utf8NaarCp1252(pad.generic_string()); }
+
+bool EindigtOpTxt(const std::string& naam) {
+    if (naam.size() < 4) {
+        return false;
+    }
+    std::string staart = naam.substr(naam.size() - 4);
+    std::transform(staart.begin(), staart.end(), staart.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
+    return staart == ".txt";
+}
+
+std::string ZonderSlotSchuine(std::string pad) {
+    while (pad.size() > 1 && pad.back() == '/') {
+        pad.pop_back();
+    }
+    return pad;
+}
+
+} // namespace
+
+std::string EersteDataFile(const std::string& map) {
+    std::error_code fout;
+    std::vector<std::string> namen;
+    for (fs::directory_iterator it(NaarPad(map), fout), eind; !fout && it != eind;
+         it.increment(fout)) {
+        std::string naam = Utf8NaarCp1252(it->path().filename().string());
+        if (EindigtOpTxt(naam) && it->is_regular_file(fout)) {
+            namen.push_back(naam);
+        }
+    }
+    if (namen.empty()) {
+        return "";
+    }
+    std::sort(namen.begin(), namen.end());
+    return ZonderSlotSchuine(map) + "/" + namen.front();
+}
+
+int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::string& dataPad) {
+    std::error_code fout;
+    std::string pad = ZonderSlotSchuine(map);
+    if (fs::is_regular_file(NaarPad(pad), fout)) {
+        fs::path bestand = NaarPad(pad);
+        competitie.competitieMap =
+            bestand.has_parent_path() ? VanPad(bestand.parent_path()) : std::string(".");
+        competitie.datafile = pad;
+    } else {
+        if (!fs::is_directory(NaarPad(pad), fout) && !dataPad.empty() &&
+            pad.find('/') == std::string::npos) {
+            pad = ZonderSlotSchuine(dataPad) + "/" + pad;
+        }
+        if (!fs::is_directory(NaarPad(pad), fout)) {
+            Meld("De competitie '" + map + "' bestaat niet.");
+            return -1;
+        }
+        competitie.competitieMap = pad;
+        competitie.datafile = EersteDataFile(pad);
+        if (competitie.datafile.empty()) {
+            Meld("De competitie '" + map + "' heeft geen databestand (.txt).");
+            return -1;
+        }
+    }
+    return competitie.Lees();
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Finding a competition: its folder and its data file.
+
+#include <string>
+
+class CCompetitie;
+
+// The competition's data file: the first ".txt" file of `map` in alphabetical
+// order, or empty when the folder holds none.
+std::string EersteDataFile(const std::string& map);
+
+// Opens the competition that a command names: `map` is a competition folder,
+// its ".txt" data file, or the name of a competition folder below `dataPad`.
+// Sets competitieMap and datafile and reads the data file. Returns 0 when it
+// was read; otherwise -1 after a message when the competition cannot be found
+// or the file could not be read.
+int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::string& dataPad);
