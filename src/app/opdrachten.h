@@ -6,3 +6,4 @@
 
 int OpdrachtControleer(const CArgumenten& argumenten);
 int OpdrachtHerschrijf(const CArgumenten& argumenten);
+int OpdrachtFormule(const CArgumenten& argumenten);

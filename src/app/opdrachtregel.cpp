@@ -16,6 +16,9 @@ const std::vector<COpdracht>& Opdrachten() {
         {"herschrijf", "BESTAND [--formaat 2]",
          "leest een databestand en schrijft het opnieuw weg, eventueel in een hoger formaat",
          {{"--formaat", true}}, 1, 1, OpdrachtHerschrijf},
+        {"formule", "TEKST [W V J P R K]",
+         "berekent een formule met de gegeven waarden (ontbrekende zijn 0); uitvoer: de waarde",
+         {}, 1, 7, OpdrachtFormule},
     };
     return opdrachten;
 }
@@ -40,12 +43,12 @@ const COptie* ZoekOptie(const COpdracht& opdracht, const std::string& naam) {
 
 bool IsHulp(const std::string& woord) { return woord == "--help" || woord == "-h" || woord == "help"; }
 
+} // namespace
+
 int Gebruiksfout(const std::string& tekst) {
     std::fprintf(stderr, "%s\nZie 'morvel --help'.\n", Cp1252NaarUtf8(tekst).c_str());
     return kGebruiksFout;
 }
-
-} // namespace
 
 std::string CArgumenten::Waarde(const std::string& optie, const std::string& standaard) const {
     auto it = opties.find(optie);

@@ -24,7 +24,7 @@ public:
 };
 
 struct COptie {
-    const char* naam;   // with its dashes, e.g. "--formaat"
+    const char* naam; // with its dashes, e.g. "--formaat"
     bool heeftWaarde;
 };
 
@@ -37,6 +37,10 @@ struct COpdracht {
     size_t maxWoorden;
     int (*uitvoeren)(const CArgumenten& argumenten);
 };
+
+// Writes `tekst` (Windows-1252) and a pointer to the help to standard error
+// and returns kGebruiksFout.
+int Gebruiksfout(const std::string& tekst);
 
 // Runs the command line `argumenten` (without the program name). Returns the
 // exit status. `argumenten` may be empty only when the caller shows the window.

@@ -1,0 +1,58 @@
+// Evaluates a formula of the administrator's language from the command line.
+
+#include "app/formatteer.h"
+#include "app/opdrachten.h"
+#include "data/witruimte.h"
+#include "rating/formule.h"
+
+#include <limits>
+
+namespace {
+
+// Reads an optional "-" and decimal digits within the 32-bit range; false otherwise.
+bool LeesGeheelGetal(const std::string& woord, int32_t& waarde) {
+    const char* p = woord.c_str();
+    bool negatief = *p == '-';
+    if (negatief) {
+        ++p;
+    }
+    if (!IsCijfer(*p)) {
+        return false;
+    }
+    int64_t getal = 0;
+    for (; IsCijfer(*p); ++p) {
+        getal = getal * 10 + (*p - '0');
+        if (getal > int64_t{std::numeric_limits<int32_t>::max()} + 1) {
+            return false;
+        }
+    }
+    getal = negatief ? -getal : getal;
+    if (*p != '\0' || getal > std::numeric_limits<int32_t>::max()) {
+        return false;
+    }
+    waarde = static_cast<int32_t>(getal);
+    return true;
+}
+
+} // namespace
+
+int OpdrachtFormule(const CArgumenten& argumenten) {
+    static const char* const kNamen = "WVJPRK";
+    int32_t waarden[6] = {0, 0, 0, 0, 0, 0};
+    for (size_t i = 1; i < argumenten.woorden.size(); ++i) {
+        if (!LeesGeheelGetal(argumenten.woorden[i], waarden[i - 1])) {
+            return Gebruiksfout(Formatteer("De waarde '%s' voor %c is geen geheel getal.",
+                                           argumenten.woorden[i].c_str(), kNamen[i - 1]));
+        }
+    }
+    CFormule formule(argumenten.woorden[0]);
+    int32_t resultaat = 0;
+    if (formule.Bereken(waarden[0], waarden[1], waarden[2], waarden[3], waarden[4], waarden[5],
+                        resultaat) != 0) {
+        SchrijfUit(
+            Formatteer("fout op positie %d: %s\n", formule.FoutPositie(), formule.FoutTekst()));
+        return 1;
+    }
+    SchrijfUit(Formatteer("%d\n", resultaat));
+    return 0;
+}
