@@ -34,26 +34,6 @@ bool InBereik(int64_t waarde) {
     return waarde >= kMin && waarde <= kMax;
 }
 
-bool IsVariabele(char c) {
-    switch (c) {
-    case 'W':
-    case 'w':
-    case 'V':
-    case 'v':
-    case 'J':
-    case 'j':
-    case 'P':
-    case 'p':
-    case 'R':
-    case 'r':
-    case 'K':
-    case 'k':
-        return true;
-    default:
-        return false;
-    }
-}
-
 int32_t IntegerWortel(int32_t a) {
     auto r = static_cast<int64_t>(std::sqrt(static_cast<double>(a)));
     while (r * r > a) {
@@ -286,6 +266,31 @@ int CFormule::Factor(int32_t& uit) {
     return 0;
 }
 
+const int32_t* CFormule::Variabele(char letter) const {
+    switch (letter) {
+    case 'W':
+    case 'w':
+        return &w_;
+    case 'V':
+    case 'v':
+        return &v_;
+    case 'J':
+    case 'j':
+        return &j_;
+    case 'P':
+    case 'p':
+        return &p_;
+    case 'R':
+    case 'r':
+        return &r_;
+    case 'K':
+    case 'k':
+        return &k_;
+    default:
+        return nullptr;
+    }
+}
+
 // "(" comparison ")", a number, a function call or a variable.
 int CFormule::Primair(int32_t& uit) {
     char c = Teken();
@@ -314,35 +319,16 @@ int CFormule::Primair(int32_t& uit) {
         uit = static_cast<int32_t>(waarde);
         return 0;
     }
+    if (const int32_t* variabele = Variabele(c)) {
+        ++positie_;
+        uit = *variabele;
+        return 0;
+    }
     const char* t = tekst_.c_str() + positie_;
     for (int f = 0; f < 6; ++f) {
         if (BegintMetZonderHoofdletters(t, kFunctieNamen[f])) {
             return Functie(f, uit);
         }
-    }
-    if (IsVariabele(c)) {
-        ++positie_;
-        switch (c | 0x20) {
-        case 'w':
-            uit = w_;
-            break;
-        case 'v':
-            uit = v_;
-            break;
-        case 'j':
-            uit = j_;
-            break;
-        case 'p':
-            uit = p_;
-            break;
-        case 'r':
-            uit = r_;
-            break;
-        default:
-            uit = k_;
-            break;
-        }
-        return 0;
     }
     return Fout(kOngeldig, positie_);
 }

@@ -33,6 +33,8 @@ private:
     int Primair(int32_t& uit);
     int Functie(int functie, int32_t& uit);
 
+    // The value of variable `letter` (either case), or nullptr for any other character.
+    const int32_t* Variabele(char letter) const;
     int Fout(const char* tekst, int32_t positie);
     char Teken() const { return tekst_.c_str()[positie_]; }
     void SlaSpatiesOver();   // blanks and tabs
