@@ -1,0 +1,15 @@
+#pragma once
+// Runs the built `morvel` program for command-line tests.
+
+#include <string>
+#include <vector>
+
+struct CProgrammaUitvoer {
+    int status = -1;  // exit status
+    std::string uit;  // standard output
+    std::string fout; // standard error
+};
+
+// Runs `morvel` with `argumenten` (each passed as one argument, no shell) and
+// collects its output.
+CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten);
