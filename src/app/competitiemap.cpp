@@ -1,5 +1,6 @@
 #include "app/competitiemap.h"
 
+#include "app/mappen.h"
 #include "app/melding.h"
 #include "data/codering.h"
 #include "data/competitie.h"
@@ -12,9 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path NaarPad(const std::string& tekst) { return fs::path(Cp1252NaarUtf8(tekst)); }
-std::string VanPad(const fs::path& pad) { return Utf8NaarCp1252(pad.generic_string()); }
 
 bool EindigtOpTxt(const std::string& naam) {
     if (naam.size() < 4) {
@@ -38,7 +36,7 @@ std::string ZonderSlotSchuine(std::string pad) {
 std::string EersteDataFile(const std::string& map) {
     std::error_code fout;
     std::vector<std::string> namen;
-    for (fs::directory_iterator it(NaarPad(map), fout), eind; !fout && it != eind;
+    for (fs::directory_iterator it(NaarFsPad(map), fout), eind; !fout && it != eind;
          it.increment(fout)) {
         std::string naam = Utf8NaarCp1252(it->path().filename().string());
         if (EindigtOpTxt(naam) && it->is_regular_file(fout)) {
@@ -55,17 +53,17 @@ std::string EersteDataFile(const std::string& map) {
 int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::string& dataPad) {
     std::error_code fout;
     std::string pad = ZonderSlotSchuine(map);
-    if (fs::is_regular_file(NaarPad(pad), fout)) {
-        fs::path bestand = NaarPad(pad);
+    if (fs::is_regular_file(NaarFsPad(pad), fout)) {
+        fs::path bestand = NaarFsPad(pad);
         competitie.competitieMap =
-            bestand.has_parent_path() ? VanPad(bestand.parent_path()) : std::string(".");
+            bestand.has_parent_path() ? VanFsPad(bestand.parent_path()) : std::string(".");
         competitie.datafile = pad;
     } else {
-        if (!fs::is_directory(NaarPad(pad), fout) && !dataPad.empty() &&
+        if (!fs::is_directory(NaarFsPad(pad), fout) && !dataPad.empty() &&
             pad.find('/') == std::string::npos) {
             pad = ZonderSlotSchuine(dataPad) + "/" + pad;
         }
-        if (!fs::is_directory(NaarPad(pad), fout)) {
+        if (!fs::is_directory(NaarFsPad(pad), fout)) {
             Meld("De competitie '" + map + "' bestaat niet.");
             return -1;
         }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -44,16 +45,64 @@ mode_t NieuweBestandsModus() {
 
 } // namespace
 
+namespace {
+
+// Texts for the error codes of the internet client range that the upload
+// reports in its log.
+struct CInternetFout {
+    long code;
+    const char* tekst;
+};
+
+constexpr CInternetFout kInternetFouten[] = {
+    {12001, "Er zijn geen verbindingen meer beschikbaar."},
+    {12002, "De bewerking heeft te lang geduurd."},
+    {12003, "De server heeft de opdracht geweigerd."},
+    {12004, "Er is een interne fout opgetreden."},
+    {12005, "Het adres van de server is ongeldig."},
+    {12006, "Het protocol van het adres wordt niet herkend."},
+    {12007, "De naam van de server kan niet gevonden worden."},
+    {12008, "Het gevraagde protocol is niet beschikbaar."},
+    {12013, "De gebruikersnaam is onjuist."},
+    {12014, "Het wachtwoord is onjuist."},
+    {12015, "Het aanmelden bij de server is mislukt."},
+    {12017, "De bewerking is afgebroken."},
+    {12029, "Er kan geen verbinding met de server gemaakt worden."},
+    {12030, "De verbinding met de server is verbroken."},
+    {12031, "De verbinding is door de server verbroken."},
+    {12110, "Er loopt al een bestandsoverdracht."},
+    {12111, "De FTP-sessie is afgebroken."},
+    {12112, "De server kent geen passieve mode."},
+};
+
+constexpr size_t kMaxFoutTekst = 1023;
+
+} // namespace
+
 std::string SysteemFoutTekst(long code) {
-    if (code > 0 && code < 4096) {
-        char buffer[1024];
+    std::string tekst;
+    // Only numbers the C library knows by name have a text of their own; for
+    // others it makes up "Unknown error N" in the user's language.
+    if (code > 0 && code < 4096 && ::strerrorname_np(static_cast<int>(code)) != nullptr) {
+        char buffer[kMaxFoutTekst + 1];
         // The GNU variant returns the text, which may or may not be in the buffer.
-        const char* tekst = ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
-        if (tekst && *tekst && std::strncmp(tekst, "Unknown error", 13) != 0) {
-            return tekst;
+        const char* systeem = ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
+        if (systeem && *systeem) {
+            tekst = Utf8NaarCp1252(systeem);
         }
     }
-    return Formatteer("Deze Windowsversie kent geen text bij de opgetreden fout '%ld'", code);
+    for (const CInternetFout& fout : kInternetFouten) {
+        if (fout.code == code) {
+            tekst = fout.tekst;
+        }
+    }
+    if (tekst.empty()) {
+        return Formatteer("Deze Windowsversie kent geen text bij de opgetreden fout '%ld'", code);
+    }
+    if (tekst.size() > kMaxFoutTekst) {
+        tekst.resize(kMaxFoutTekst);
+    }
+    return tekst;
 }
 
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
@@ -107,4 +156,83 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
         ::close(map);
     }
     return true;
+}
+
+namespace {
+
+// A file descriptor that closes itself; Sluit reports a close error.
+class CBestandsNummer {
+public:
+    explicit CBestandsNummer(int fd) : fd_(fd) {}
+    ~CBestandsNummer() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    CBestandsNummer(const CBestandsNummer&) = delete;
+    CBestandsNummer& operator=(const CBestandsNummer&) = delete;
+
+    int Nummer() const { return fd_; }
+    bool Sluit() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout) {
+    fout = 0;
+    CBestandsNummer in(::open(Cp1252NaarUtf8(bron).c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.Nummer() < 0 || ::flock(in.Nummer(), LOCK_SH | LOCK_NB) != 0) {
+        fout = errno;
+        return KopieUitkomst::BronNietOpen;
+    }
+    // Opened without emptying it: a target in use elsewhere stays as it is.
+    CBestandsNummer uit(::open(Cp1252NaarUtf8(doel).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (uit.Nummer() < 0 || ::flock(uit.Nummer(), LOCK_EX | LOCK_NB) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    struct stat bronStat {};
+    struct stat doelStat {};
+    if (::fstat(in.Nummer(), &bronStat) != 0 || ::fstat(uit.Nummer(), &doelStat) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    if (bronStat.st_dev == doelStat.st_dev && bronStat.st_ino == doelStat.st_ino) {
+        fout = EBUSY;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    if (S_ISREG(doelStat.st_mode) && ::ftruncate(uit.Nummer(), 0) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    char blok[16384];
+    for (;;) {
+        ssize_t n = ::read(in.Nummer(), blok, sizeof blok);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            fout = errno;
+            return KopieUitkomst::LeesFout;
+        }
+        if (n == 0) {
+            break;
+        }
+        if (!SchrijfAlles(uit.Nummer(), std::string_view(blok, static_cast<size_t>(n)))) {
+            fout = errno;
+            return KopieUitkomst::SchrijfFout;
+        }
+    }
+    if (!uit.Sluit()) {
+        fout = errno;
+        return KopieUitkomst::SchrijfFout;
+    }
+    return KopieUitkomst::Gelukt;
 }

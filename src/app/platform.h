@@ -17,3 +17,12 @@ bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout);
 // process would give it; an existing file keeps its own. Returns false and sets
 // `fout` (errno) on any failure, leaving the old file untouched.
 bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout);
+
+// How a file copy ended; `fout` (errno) tells why when it did not succeed.
+enum class KopieUitkomst { Gelukt, BronNietOpen, DoelNietOpen, SchrijfFout, LeesFout };
+
+// Copies the file `bron` to `doel` in blocks of 16384 bytes. While it copies
+// the source holds a shared lock (no writer that locks may change it) and the
+// target an exclusive one; a target that another process holds locked, or
+// that is the source itself, is refused before anything of it is emptied.
+KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout);

@@ -174,6 +174,9 @@ int CCompetitie::Schrijf() {
                         datafile.c_str()));
         return -1;
     }
+    if (naSchrijven) {
+        naSchrijven(datafile);
+    }
     gewijzigd_ = false;
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();

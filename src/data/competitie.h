@@ -5,6 +5,7 @@
 #include "data/ronde.h"
 #include "data/speler.h"
 
+#include <functional>
 #include <string>
 
 class CCompetitie {
@@ -32,6 +33,9 @@ public:
     CRondes rondes{spelers};
     std::string competitieMap;
     std::string datafile;
+    // Called with `datafile` after every write of it, before the modified flags
+    // are cleared: the backup copy. Its outcome never changes that of Schrijf.
+    std::function<void(const std::string&)> naSchrijven;
 
 private:
     void LeesFormaat2(class CRegelLezer& lezer);
