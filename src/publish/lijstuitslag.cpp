@@ -1,0 +1,65 @@
+#include "app/formatteer.h"
+#include "app/melding.h"
+#include "data/ronde.h"
+#include "data/speler.h"
+#include "publish/lijsten.h"
+#include "publish/lijstopmaak.h"
+#include "rating/standtabel.h"
+
+namespace {
+
+// The name of a player of the round; a number missing from the register is shown as such.
+std::string Naam(const CSpelers& spelers, int32_t volgnummer) {
+    const CSpeler* speler = spelers.Zoek(volgnummer);
+    return speler ? speler->naam : Formatteer("onbekende speler %d", volgnummer);
+}
+
+} // namespace
+
+int LijstUitslag(const CLijstBron& bron, int positie, std::string& uit) {
+    const int aantal = bron.rondes.Aantal();
+    if (positie == -1) {
+        positie = aantal - 1;
+    }
+    if (aantal > 0 && (positie < 0 || positie >= aantal)) {
+        Meld(Formatteer("LijstUitslag\nInterne programma fout: ronde %d bestaat niet", positie));
+        return -1;
+    }
+    uit += "\n\n\n";
+    SchrijfGecentreerd(LijstTitel(bron.periode), uit);
+    uit += '\n';
+    if (aantal == 0) {
+        SchrijfStreep(uit);
+        uit += "\tNog geen uitslagen ingevoerd\n";
+        SchrijfStreep(uit);
+        uit += '\n';
+        return 0;
+    }
+    const CRonde& ronde = bron.rondes.Ronde(positie);
+    SchrijfStreep(uit);
+    uit += "\tUitslag van ronde '" + ronde.identificatie + "'\n";
+    SchrijfStreep(uit);
+    uit += '\n';
+
+    for (const CUitslag& u : ronde.Uitslagen()) {
+        if (u.soort == partij) {
+            uit +=
+                Formatteer(" %-25.25s - %-25.25s     %s\n", Naam(bron.spelers, u.speler1).c_str(),
+                           Naam(bron.spelers, u.speler2).c_str(), UitslagTekst(u.resultaat));
+        }
+    }
+    for (const CUitslag& u : ronde.Uitslagen()) {
+        if (u.soort == uitgeloot) {
+            uit += Formatteer(" %-25.25s   %-25.25s     %s\n",
+                              Naam(bron.spelers, u.speler1).c_str(), "", kUitgelootTekst);
+        }
+    }
+    for (const CUitslag& u : ronde.Uitslagen()) {
+        if (u.soort == klasseregel) {
+            uit += Formatteer(" %-25.25s   %-25.25s     %s = %3.1f\n",
+                              Naam(bron.spelers, u.speler1).c_str(), "", "nieuwe klasse",
+                              KlasseGetal(u.nieuweKlasse));
+        }
+    }
+    return 0;
+}
