@@ -1,7 +1,7 @@
-#include "melding_recorder.h"
 #include "rating/standberekening.h"
 #include "rating/standtabel.h"
-#include "test_competitie.h"
+#include "support/melding_recorder.h"
+#include "support/test_competitie.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -123,7 +123,7 @@ TEST_F(StandTest, PerGamePointsAreAveragedAndOncePointsUseTheTotals) {
     BerekenStand(c.spelers, c.rondes, -1, f);
     EXPECT_EQ(5, c.Van(1).stand.punten); // 2 after the win, 3 after the jigo
     EXPECT_EQ(2, StandPunten(c.Van(1), f));
-    EXPECT_EQ(1, StandPunten(c.Van(2), f)); // 0 + 1
+    EXPECT_EQ(0, StandPunten(c.Van(2), f)); // (0 + 1) / 2
 
     // Per game the formula sees the round and the class before the game.
     f.punten = CFormule("R * 1000 + K");
@@ -135,7 +135,7 @@ TEST_F(StandTest, PerGamePointsAreAveragedAndOncePointsUseTheTotals) {
     EXPECT_EQ(195, StandPunten(c.Van(1), f));
     EXPECT_EQ(195, c.Van(1).stand.punten);
     f.punten = CFormule("2 * W + J");
-    EXPECT_EQ(5, StandPunten(c.Van(1), f));
+    EXPECT_EQ(3, StandPunten(c.Van(1), f)); // per game the same formula gave 5
 
     // Without games the average is 0.
     f = Formules("7", true);
