@@ -1,10 +1,10 @@
+#include "melding_recorder.h"
 #include "pairing/indeling.h"
 #include "publish/lijsten.h"
 #include "publish/lijstopmaak.h"
 #include "rating/standberekening.h"
-#include "support/melding_recorder.h"
-#include "support/test_competitie.h"
-#include "support/tijdelijke_map.h"
+#include "test_competitie.h"
+#include "tijdelijke_map.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
+#include "melding_recorder.h"
 #include "rating/standberekening.h"
 #include "rating/standtabel.h"
-#include "support/melding_recorder.h"
-#include "support/test_competitie.h"
+#include "test_competitie.h"
 
 #include <gtest/gtest.h>
 #include <vector>

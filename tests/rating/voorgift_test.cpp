@@ -1,6 +1,6 @@
+#include "melding_recorder.h"
 #include "rating/voorgift.h"
-#include "support/melding_recorder.h"
-#include "support/test_competitie.h"
+#include "test_competitie.h"
 
 #include <gtest/gtest.h>
 #include <vector>
