@@ -5,11 +5,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -41,6 +43,44 @@ mode_t NieuweBestandsModus() {
     mode_t masker = ::umask(0);
     ::umask(masker);
     return 0666 & ~masker;
+}
+
+// The executable that `naam` names: itself when it holds a '/', otherwise the
+// first executable file of that name in PATH. Empty with `fout` set when none.
+std::string ZoekProgramma(const std::string& naam, int& fout) {
+    if (naam.empty()) {
+        fout = ENOENT;
+        return "";
+    }
+    if (naam.find('/') != std::string::npos) {
+        return naam;
+    }
+    const char* omgeving = std::getenv("PATH");
+    std::string zoekpad = omgeving ? omgeving : "/usr/local/bin:/usr/bin:/bin";
+    fout = ENOENT;
+    size_t begin = 0;
+    while (begin <= zoekpad.size()) {
+        size_t eind = zoekpad.find(':', begin);
+        if (eind == std::string::npos) {
+            eind = zoekpad.size();
+        }
+        std::string map = zoekpad.substr(begin, eind - begin);
+        std::string kandidaat = (map.empty() ? std::string(".") : map) + "/" + naam;
+        struct stat info {};
+        if (::stat(kandidaat.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            if (::access(kandidaat.c_str(), X_OK) == 0) {
+                return kandidaat;
+            }
+            fout = EACCES;
+        }
+        begin = eind + 1;
+    }
+    return "";
+}
+
+void SchrijfFoutcode(int pijp, int fout) {
+    while (::write(pijp, &fout, sizeof fout) < 0 && errno == EINTR) {
+    }
 }
 
 } // namespace
@@ -235,4 +275,66 @@ KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, i
         return KopieUitkomst::SchrijfFout;
     }
     return KopieUitkomst::Gelukt;
+}
+
+bool StartProgramma(const std::string& programma1252, const std::vector<std::string>& argumenten,
+                    int& fout) {
+    std::string pad = ZoekProgramma(Cp1252NaarUtf8(programma1252), fout);
+    if (pad.empty()) {
+        return false;
+    }
+    // Everything the children need is made here: between fork and exec only
+    // calls that are safe in a multi-threaded program are made.
+    std::vector<std::string> woorden{Cp1252NaarUtf8(programma1252)};
+    for (const std::string& a : argumenten) {
+        woorden.push_back(Cp1252NaarUtf8(a));
+    }
+    std::vector<char*> argv;
+    for (std::string& w : woorden) {
+        argv.push_back(w.data());
+    }
+    argv.push_back(nullptr);
+
+    // The grandchild reports a failed exec through the pipe; a successful exec
+    // closes it. The child in between exits at once, so that the started
+    // program belongs to init and never lingers as a zombie of ours.
+    int pijp[2];
+    if (::pipe2(pijp, O_CLOEXEC) != 0) {
+        fout = errno;
+        return false;
+    }
+    pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(pijp[0]);
+        pid_t kleinkind = ::fork();
+        if (kleinkind == 0) {
+            ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+            ::execve(pad.c_str(), argv.data(), environ);
+            SchrijfFoutcode(pijp[1], errno);
+            ::_exit(127);
+        }
+        if (kleinkind < 0) {
+            SchrijfFoutcode(pijp[1], errno);
+        }
+        ::_exit(0);
+    }
+    ::close(pijp[1]);
+    if (kind < 0) {
+        fout = errno;
+        ::close(pijp[0]);
+        return false;
+    }
+    while (::waitpid(kind, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    int gemeld = 0;
+    ssize_t n;
+    while ((n = ::read(pijp[0], &gemeld, sizeof gemeld)) < 0 && errno == EINTR) {
+    }
+    ::close(pijp[0]);
+    if (n == static_cast<ssize_t>(sizeof gemeld)) {
+        fout = gemeld;
+        return false;
+    }
+    fout = 0;
+    return true;
 }

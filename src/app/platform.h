@@ -4,6 +4,7 @@
 // functions convert them to the file system's UTF-8.
 
 #include <string>
+#include <vector>
 
 // The system's text for an error number (errno), or the fallback text when it has none.
 std::string SysteemFoutTekst(long code);
@@ -26,3 +27,11 @@ enum class KopieUitkomst { Gelukt, BronNietOpen, DoelNietOpen, SchrijfFout, Lees
 // target an exclusive one; a target that another process holds locked, or
 // that is the source itself, is refused before anything of it is emptied.
 KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout);
+
+// Starts `programma` as a process of its own with `argumenten`, each handed over
+// as one argument as it is (no shell, nothing split or quoted). A name without
+// '/' is looked up in PATH. The process gets the current directory and
+// environment and none of the open files, and nobody waits for it. Returns
+// false and sets `fout` (errno) when it could not be started.
+bool StartProgramma(const std::string& programma, const std::vector<std::string>& argumenten,
+                    int& fout);
