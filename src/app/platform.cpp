@@ -338,3 +338,15 @@ bool StartProgramma(const std::string& programma1252, const std::vector<std::str
     fout = 0;
     return true;
 }
+
+bool ProgrammaPad(std::string& pad) {
+    std::vector<char> buffer(4096);
+    ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buffer.size()) {
+        return false;
+    }
+    std::string utf8(buffer.data(), static_cast<size_t>(n));
+    pad = Utf8NaarCp1252(utf8);
+    // A name with characters outside Windows-1252 would name another file.
+    return Cp1252NaarUtf8(pad) == utf8;
+}

@@ -35,3 +35,7 @@ KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, i
 // false and sets `fout` (errno) when it could not be started.
 bool StartProgramma(const std::string& programma, const std::vector<std::string>& argumenten,
                     int& fout);
+
+// The full path of the running program file. False when it cannot be found or
+// cannot be written as Windows-1252 text.
+bool ProgrammaPad(std::string& pad);
