@@ -76,7 +76,9 @@ int CSpeler::AantalKeerUitgeloot(const CRondes& rondes) const {
     return rondes.AantalUitgeloot(volgnummer);
 }
 
-CSpelers::~CSpelers() { Clear(); }
+CSpelers::~CSpelers() {
+    Clear();
+}
 
 void CSpelers::Clear() {
     if (gewijzigd_) {
@@ -329,15 +331,19 @@ void CSpelers::SchrijfLijst(std::vector<std::string>& regels, int formaat) const
     for (const auto& s : lijst_) {
         if (formaat == 2) {
             auto jn = [](int32_t v) { return v ? 'J' : 'N'; };
-            regels.push_back(Formatteer("%lu \"%s\" %lu %c %c %c",
-                                        static_cast<unsigned long>(static_cast<uint32_t>(s->volgnummer)),
-                                        s->naam.c_str(),
-                                        static_cast<unsigned long>(static_cast<uint32_t>(s->beginKlasse)),
-                                        jn(s->aktief), jn(s->standaardIndelen),
-                                        jn(s->uitlotenToegestaan)));
+            regels.push_back(Formatteer(
+                "%lu \"%s\" %lu %c %c %c",
+                static_cast<unsigned long>(static_cast<uint32_t>(s->volgnummer)), s->naam.c_str(),
+                static_cast<unsigned long>(static_cast<uint32_t>(s->beginKlasse)), jn(s->aktief),
+                jn(s->standaardIndelen), jn(s->uitlotenToegestaan)));
         } else {
             regels.push_back(Formatteer("%02d %-22s  %d  %3d", s->volgnummer, s->naam.c_str(),
                                         VlagCode(*s), s->beginKlasse));
         }
     }
+}
+
+std::string SpelerNaam(const CSpelers& spelers, int32_t volgnummer) {
+    const CSpeler* speler = spelers.Zoek(volgnummer);
+    return speler ? speler->naam : Formatteer("onbekende speler %d", volgnummer);
 }

@@ -95,3 +95,7 @@ private:
     std::unordered_map<int32_t, CSpeler*> index_;
     bool gewijzigd_ = false;
 };
+
+// The name of the player with `volgnummer`, as the results show it; a number
+// that is missing from the register shows as "onbekende speler N".
+std::string SpelerNaam(const CSpelers& spelers, int32_t volgnummer);

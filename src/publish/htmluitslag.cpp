@@ -11,11 +11,6 @@ namespace {
 
 constexpr const char* kGeenUitslagen = "Er zijn nog geen uitslagen.<BR>\n";
 
-std::string Naam(const CSpelers& spelers, int32_t volgnummer) {
-    const CSpeler* speler = spelers.Zoek(volgnummer);
-    return speler ? speler->naam : Formatteer("onbekende speler %d", volgnummer);
-}
-
 // Header row, then the games, the byes and the class settings of the round.
 void SchrijfSectie(const CSpelers& spelers, const CRonde& ronde, const char* voorvoegsel,
                    CTekstBestand& uit) {
@@ -23,15 +18,15 @@ void SchrijfSectie(const CSpelers& spelers, const CRonde& ronde, const char* voo
                            voorvoegsel, ronde.identificatie.c_str()));
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == partij) {
-            uit.Schrijf(Formatteer("<TR><TD>%s&nbsp;", Naam(spelers, u.speler1).c_str()));
-            uit.Schrijf(Formatteer("</TD><TD>%s&nbsp;", Naam(spelers, u.speler2).c_str()));
+            uit.Schrijf(Formatteer("<TR><TD>%s&nbsp;", SpelerNaam(spelers, u.speler1).c_str()));
+            uit.Schrijf(Formatteer("</TD><TD>%s&nbsp;", SpelerNaam(spelers, u.speler2).c_str()));
             uit.Schrijf(Formatteer("</TD><TD>&nbsp;%s&nbsp;", UitslagTekst(u.resultaat)));
             uit.Schrijf("</TD></TR>\n");
         }
     }
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == uitgeloot) {
-            uit.Schrijf(Formatteer("<TR><TD>%s", Naam(spelers, u.speler1).c_str()));
+            uit.Schrijf(Formatteer("<TR><TD>%s", SpelerNaam(spelers, u.speler1).c_str()));
             uit.Schrijf("</TD><TD>&nbsp;");
             uit.Schrijf(Formatteer("</TD><TD>%s", kUitgelootTekst));
             uit.Schrijf("</TD></TR>\n");
@@ -39,7 +34,7 @@ void SchrijfSectie(const CSpelers& spelers, const CRonde& ronde, const char* voo
     }
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == klasseregel) {
-            uit.Schrijf(Formatteer("<TR><TD>%s", Naam(spelers, u.speler1).c_str()));
+            uit.Schrijf(Formatteer("<TR><TD>%s", SpelerNaam(spelers, u.speler1).c_str()));
             uit.Schrijf(Formatteer("</TD><TD>%s", "nieuwe klasse"));
             uit.Schrijf(Formatteer("</TD><TD>%.1f", u.nieuweKlasse / 10.0));
             uit.Schrijf("</TD></TR>\n");

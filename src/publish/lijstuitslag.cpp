@@ -6,16 +6,6 @@
 #include "publish/lijstopmaak.h"
 #include "rating/standtabel.h"
 
-namespace {
-
-// The name of a player of the round; a number missing from the register is shown as such.
-std::string Naam(const CSpelers& spelers, int32_t volgnummer) {
-    const CSpeler* speler = spelers.Zoek(volgnummer);
-    return speler ? speler->naam : Formatteer("onbekende speler %d", volgnummer);
-}
-
-} // namespace
-
 int LijstUitslag(const CLijstBron& bron, int positie, std::string& uit) {
     const int aantal = bron.rondes.Aantal();
     if (positie == -1) {
@@ -43,21 +33,21 @@ int LijstUitslag(const CLijstBron& bron, int positie, std::string& uit) {
 
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == partij) {
-            uit +=
-                Formatteer(" %-25.25s - %-25.25s     %s\n", Naam(bron.spelers, u.speler1).c_str(),
-                           Naam(bron.spelers, u.speler2).c_str(), UitslagTekst(u.resultaat));
+            uit += Formatteer(
+                " %-25.25s - %-25.25s     %s\n", SpelerNaam(bron.spelers, u.speler1).c_str(),
+                SpelerNaam(bron.spelers, u.speler2).c_str(), UitslagTekst(u.resultaat));
         }
     }
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == uitgeloot) {
             uit += Formatteer(" %-25.25s   %-25.25s     %s\n",
-                              Naam(bron.spelers, u.speler1).c_str(), "", kUitgelootTekst);
+                              SpelerNaam(bron.spelers, u.speler1).c_str(), "", kUitgelootTekst);
         }
     }
     for (const CUitslag& u : ronde.Uitslagen()) {
         if (u.soort == klasseregel) {
             uit += Formatteer(" %-25.25s   %-25.25s     %s = %3.1f\n",
-                              Naam(bron.spelers, u.speler1).c_str(), "", "nieuwe klasse",
+                              SpelerNaam(bron.spelers, u.speler1).c_str(), "", "nieuwe klasse",
                               KlasseGetal(u.nieuweKlasse));
         }
     }

@@ -52,12 +52,13 @@ bool StaatHoger(const CStandRegel& a, const CStandRegel& b) {
     return a.speler->klasse < b.speler->klasse;
 }
 
-int CStandTabel::Vul(const CSpelers& spelers, bool naRonde, CStandFormules& formules) {
+int CStandTabel::Vul(const CSpelers& spelers, bool naRonde, CStandFormules& formules,
+                     const char* geheugenMelding) {
     regels_.clear();
     try {
         regels_.reserve(spelers.Aantal());
     } catch (const std::bad_alloc&) {
-        Meld("Niet genoeg geheugen om de lijst af te drukken!");
+        Meld(geheugenMelding);
         return -1;
     }
     for (CSpeler& speler : spelers) {

@@ -37,14 +37,19 @@ struct CStandRegel {
     int32_t Percentage() const;
 };
 
+// The message of a standings listing for which there is no memory.
+inline constexpr const char* kLijstGeheugenMelding =
+    "Niet genoeg geheugen om de lijst af te drukken!";
+
 class CStandTabel {
 public:
     // Fills the table from the counters of the last replay and ranks it: points,
     // then games (more first), then class (stronger first); players equal in all
     // three keep register order. With `naRonde` (there is a round) the table holds
     // the players with at least one game, otherwise the active players.
-    // Returns -1 after a message when the table cannot be built.
-    int Vul(const CSpelers& spelers, bool naRonde, CStandFormules& formules);
+    // Returns -1 after the message `geheugenMelding` when the table cannot be built.
+    int Vul(const CSpelers& spelers, bool naRonde, CStandFormules& formules,
+            const char* geheugenMelding = kLijstGeheugenMelding);
 
     const std::vector<CStandRegel>& Regels() const { return regels_; }
 

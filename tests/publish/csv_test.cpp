@@ -5,7 +5,10 @@
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "publish/csvexport.h"
+#include "rating/standformules.h"
+#include "test_competitie.h"
 #include "tijdelijke_map.h"
+#include "tijdzone.h"
 
 #include <cerrno>
 #include <chrono>
@@ -34,26 +37,9 @@ TEST(CsvBestandsNaam, DeExtensieVanDeBestandsnaamWordtCsv) {
     }
 }
 
-// Central European time with its daylight-saving rules, without a zone database.
 class MetTijdzone : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* oud = std::getenv("TZ");
-        oudeTz_ = oud ? std::optional<std::string>(oud) : std::nullopt;
-        ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-        ::tzset();
-    }
-    void TearDown() override {
-        if (oudeTz_) {
-            ::setenv("TZ", oudeTz_->c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
-        ::tzset();
-    }
-
 private:
-    std::optional<std::string> oudeTz_;
+    CTijdzone tijdzone_;
 };
 
 using InschrijfDatumsTest = MetTijdzone;
@@ -116,7 +102,6 @@ TEST_F(InschrijfDatumsTest, HoogstensNegenenNegentigKolommen) {
 class Inschrijflijst : public MetTijdzone {
 protected:
     void SetUp() override {
-        MetTijdzone::SetUp();
         competitie.datafile = FixturePad("html/club/club.txt");
         ASSERT_EQ(0, competitie.Lees());
     }
@@ -146,6 +131,59 @@ TEST_F(Inschrijflijst, EenBestandDatNietOpenKanWordtGemeld) {
                        "' kon niet geopend worden om te schrijven, om de volgende reden:\r" +
                        SysteemFoutTekst(ENOENT));
     EXPECT_EQ(-1, Exporteer({1, 7, 5, 3}));
+}
+
+class Klassenverloop : public ::testing::Test {
+protected:
+    int Exporteer(const CSpelers& spelers, const CRondes& rondes) {
+        return ExporteerKlassenverloop(spelers, rondes, formules, pad);
+    }
+
+    CMeldingRecorder meldingen;
+    CTijdelijkeMap map;
+    CStandFormules formules{CFormule("2 * W + J"), false, CFormule("K - 10"), CFormule("K + 10"),
+                            CFormule("K")};
+    std::string pad = map.Bestand("club.csv");
+};
+
+TEST_F(Klassenverloop, DeKlassenNaElkeRonde) {
+    CCompetitie competitie;
+    competitie.datafile = FixturePad("html/club/club.txt");
+    ASSERT_EQ(0, competitie.Lees());
+    ASSERT_EQ(0, Exporteer(competitie.spelers, competitie.rondes));
+    EXPECT_EQ(Fixture("html/klassenverloop.csv"), LeesAlles(pad));
+}
+
+TEST_F(Klassenverloop, GelijkeNamenVanRondesEnKlassenOnderNul) {
+    CTestCompetitie c;
+    c.Speler(1, "Els", 5);
+    c.Speler(2, "Tom", 95);
+    c.Speler(3, "Ina", 120, 0);
+    c.Ronde("Mei").VoegToe(1, 2, '+');
+    c.Ronde("mei").VoegToe(1, 2, '-');
+    c.Ronde("juni").VoegToe(3, 2, '+');
+    ASSERT_EQ(0, Exporteer(c.spelers, c.rondes));
+    EXPECT_EQ(";Els;Tom;\r\nMei;-0,5;10,5;\r\nmei;-0,5;10,5;\r\njuni;0,5;10,5;\r\n",
+              LeesAlles(pad));
+}
+
+TEST_F(Klassenverloop, ZonderActieveSpelersOfRondes) {
+    CTestCompetitie c;
+    c.Speler(1, "Els", 50, 0);
+    ASSERT_EQ(0, Exporteer(c.spelers, c.rondes));
+    EXPECT_EQ(";\r\n", LeesAlles(pad));
+    c.Ronde("Mei").VoegToe(1);
+    ASSERT_EQ(0, Exporteer(c.spelers, c.rondes));
+    EXPECT_EQ(";\r\nMei;\r\n", LeesAlles(pad));
+}
+
+TEST_F(Klassenverloop, DeInschrijflijstVervangtHetBestand) {
+    CTestCompetitie c;
+    c.Speler(1, "Els", 50);
+    ASSERT_EQ(0, Exporteer(c.spelers, c.rondes));
+    CTijdzone tijdzone;
+    ASSERT_EQ(0, ExporteerInschrijflijst(c.spelers, {6, 3, 2026}, {1, 7, 5, 1}, pad));
+    EXPECT_EQ("\r\n\r\nAan-/afmeldingen\r\n\r\nNaam;6-3-2026;\r\n\r\nEls;+;\r\n", LeesAlles(pad));
 }
 
 // Waits until the started program has written `pad`, at most a while.
