@@ -1,0 +1,46 @@
+#pragma once
+// Entries of the pair list: computed pairs and the bye, blocked pairs and
+// fixed pairs, and how a search result becomes entries.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CSpeler;
+
+inline constexpr const char* kSoortBerekend = "";
+inline constexpr const char* kSoortWachtend = "?";
+inline constexpr const char* kSoortGeblokkeerd = "X";
+inline constexpr const char* kSoortVast = "F";
+inline constexpr const char* kTekstUitgeloot = "Uitgeloot";
+inline constexpr const char* kTekstGeblokkeerd = "Geblokkeerd";
+
+struct CIndelingsRegel {
+    std::string zwart;
+    std::string wit;
+    std::string tekst;
+    std::string soort;
+
+    bool operator==(const CIndelingsRegel&) const = default;
+};
+
+// The handicap text for a whole-class difference (Black's whole class minus White's).
+using HandicapTekstFunctie = std::function<std::string(int32_t klasseverschil)>;
+
+// The whole-class difference of two players: each class divided by ten first.
+int32_t KlasseVerschil(const CSpeler& zwart, const CSpeler& wit);
+
+// The entries of a search result (players in pairing order, the bye last when
+// the count is odd): Black is the player with the larger class, the first of
+// the pair on equal classes; the bye entry "Uitgeloot" comes last.
+std::vector<CIndelingsRegel> MaakParen(const std::vector<CSpeler*>& volgorde,
+                                       const HandicapTekstFunctie& handicapTekst);
+
+// The handicap text of a fixed pair, a rule of its own for a whole-class
+// difference D >= 0: "%9s %d komi" for one stone, else "%d stenen, %d komi".
+std::string VasteHandicapTekst(int32_t verschil);
+
+// A fixed pair: Black is the player of the larger whole class (the first on
+// equal whole classes), with the fixed handicap text.
+CIndelingsRegel MaakVastPaar(const CSpeler& een, const CSpeler& twee);

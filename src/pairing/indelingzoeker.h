@@ -1,0 +1,49 @@
+#pragma once
+// The search for a pairing of lowest total cost: the full search while the
+// number of pairs is small, otherwise the random search. Both write the
+// pairing log each time they improve and report through a progress object.
+
+#include <cstdint>
+#include <vector>
+
+class CIndelingsLog;
+class CKostenModel;
+class CZoekVoortgang;
+
+class CIndelingZoeker {
+public:
+    CIndelingZoeker(const CKostenModel& model, CZoekVoortgang& voortgang, CIndelingsLog& log);
+
+    // The random search when (n + 1) / 2 pairs exceed MaximaalAantalVoorVolledig,
+    // else the full search. `zaad` seeds the random search. True when a pairing
+    // without a blocked pair was found.
+    bool Zoek(uint32_t zaad);
+    bool ZoekVolledig();
+    bool ZoekRandom(uint32_t zaad);
+
+    // The best pairing found, as register indices: pairs (0,1), (2,3), ..., the
+    // bye last when the count is odd. Register order before anything is found.
+    const std::vector<int>& Resultaat() const { return resultaat_; }
+    int64_t Beste() const { return beste_; }
+    // Pairings counted by the full search; at the end 1 x 3 x 5 x ... up to n
+    // unless it was stopped.
+    double Combinaties() const { return combinaties_; }
+
+private:
+    void Begin();
+    void ZoekDeel(int m, int64_t opgebouwd);
+    void Verbeter(int64_t totaal);
+
+    const CKostenModel& model_;
+    CZoekVoortgang& voortgang_;
+    CIndelingsLog& log_;
+    int n_;
+    std::vector<int> v_;
+    std::vector<int> resultaat_;
+    std::vector<double> deelbomen_; // pairings of q players, by q
+    int64_t beste_;
+    double combinaties_ = 0;
+};
+
+// A seed from the clock: the seconds since 1970, low 32 bits.
+uint32_t TijdZaad();

@@ -1,0 +1,80 @@
+#pragma once
+// A small competition for the pairing tests: players with a class and a bye
+// flag, rounds of games and byes, and a progress object that records what the
+// search reports and can ask for a stop.
+
+#include "data/competitie.h"
+#include "pairing/zoekvoortgang.h"
+#include "support/melding_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CIndelingOpstelling {
+public:
+    ~CIndelingOpstelling() {
+        competitie.spelers.WisGewijzigd();
+        competitie.rondes.WisGewijzigd();
+    }
+
+    // Adds a player numbered after the last; returns its register index.
+    int Speler(const std::string& naam, int32_t klasse, int32_t uitlotenToegestaan = 1) {
+        std::string n = naam;
+        auto nummer = static_cast<int32_t>(competitie.spelers.Aantal() + 1);
+        EXPECT_EQ(competitie.spelers.VoegToe(nummer, n, klasse, 1, 1, uitlotenToegestaan), 0);
+        return nummer - 1;
+    }
+
+    // Appends a round with games between register indices and byes.
+    void Ronde(const std::vector<std::pair<int, int>>& partijen,
+               const std::vector<int>& byes = {}) {
+        auto ronde = std::make_unique<CRonde>(competitie.rondes);
+        for (auto [a, b] : partijen) {
+            EXPECT_EQ(ronde->VoegToe(a + 1, b + 1, '+'), 0);
+        }
+        for (int b : byes) {
+            EXPECT_EQ(ronde->VoegToe(b + 1), 0);
+        }
+        competitie.rondes.VoegRondeToe(std::move(ronde));
+    }
+
+    std::vector<CSpeler*> Deelnemers() const {
+        std::vector<CSpeler*> lijst;
+        for (CSpeler& s : competitie.spelers) {
+            lijst.push_back(&s);
+        }
+        return lijst;
+    }
+
+    CMeldingRecorder recorder;
+    CCompetitie competitie;
+};
+
+class CTestVoortgang : public CZoekVoortgang {
+public:
+    // Looks at every position, so that a stop can come at an exact point.
+    CTestVoortgang() : CZoekVoortgang(1) {}
+
+    void NieuweBeste(int64_t waarde) override {
+        CZoekVoortgang::NieuweBeste(waarde);
+        besten.push_back(waarde);
+        if (stopNaBesten > 0 && static_cast<int>(besten.size()) >= stopNaBesten) {
+            VraagStop();
+        }
+    }
+
+    std::vector<int64_t> besten;
+    int stopNaBesten = 0;      // ask for a stop at this many new bests
+    double stopBijPositie = 0; // ask for a stop once the position reaches this
+
+protected:
+    void Controleer() override {
+        if (stopBijPositie > 0 && Teller() >= stopBijPositie) {
+            VraagStop();
+        }
+    }
+};
