@@ -2,23 +2,16 @@
 
 #include "app/formatteer.h"
 #include "data/speler.h"
+#include "rating/voorgift.h"
 
-int32_t KlasseVerschil(const CSpeler& zwart, const CSpeler& wit) {
-    return zwart.klasse / 10 - wit.klasse / 10;
-}
+#include <utility>
 
-std::vector<CIndelingsRegel> MaakParen(const std::vector<CSpeler*>& volgorde,
-                                       const HandicapTekstFunctie& handicapTekst) {
+std::vector<CIndelingsRegel> MaakParen(const std::vector<CSpeler*>& volgorde, CVoorgift& voorgift) {
     std::vector<CIndelingsRegel> regels;
     size_t k = 0;
     for (; k + 1 < volgorde.size(); k += 2) {
-        const CSpeler* zwart = volgorde[k];
-        const CSpeler* wit = volgorde[k + 1];
-        if (zwart->klasse < wit->klasse) {
-            std::swap(zwart, wit);
-        }
-        regels.push_back(
-            {zwart->naam, wit->naam, handicapTekst(KlasseVerschil(*zwart, *wit)), kSoortBerekend});
+        CVoorgiftPaar paar = voorgift.Paar(*volgorde[k], *volgorde[k + 1]);
+        regels.push_back({paar.zwart->naam, paar.wit->naam, paar.tekst, kSoortBerekend});
     }
     if (k < volgorde.size()) {
         regels.push_back({volgorde[k]->naam, "", kTekstUitgeloot, kSoortBerekend});
@@ -39,7 +32,7 @@ std::string VasteHandicapTekst(int32_t verschil) {
 CIndelingsRegel MaakVastPaar(const CSpeler& een, const CSpeler& twee) {
     const CSpeler* zwart = &een;
     const CSpeler* wit = &twee;
-    int32_t verschil = KlasseVerschil(een, twee);
+    int32_t verschil = KlasseVerschil(een.klasse, twee.klasse);
     if (verschil < 0) {
         std::swap(zwart, wit);
         verschil = -verschil;

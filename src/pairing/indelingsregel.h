@@ -3,11 +3,11 @@
 // fixed pairs, and how a search result becomes entries.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 class CSpeler;
+class CVoorgift;
 
 inline constexpr const char* kSoortBerekend = "";
 inline constexpr const char* kSoortWachtend = "?";
@@ -25,17 +25,11 @@ struct CIndelingsRegel {
     bool operator==(const CIndelingsRegel&) const = default;
 };
 
-// The handicap text for a whole-class difference (Black's whole class minus White's).
-using HandicapTekstFunctie = std::function<std::string(int32_t klasseverschil)>;
-
-// The whole-class difference of two players: each class divided by ten first.
-int32_t KlasseVerschil(const CSpeler& zwart, const CSpeler& wit);
-
 // The entries of a search result (players in pairing order, the bye last when
 // the count is odd): Black is the player with the larger class, the first of
-// the pair on equal classes; the bye entry "Uitgeloot" comes last.
-std::vector<CIndelingsRegel> MaakParen(const std::vector<CSpeler*>& volgorde,
-                                       const HandicapTekstFunctie& handicapTekst);
+// the pair on equal classes, with the handicap text of the active set; the bye
+// entry "Uitgeloot" comes last.
+std::vector<CIndelingsRegel> MaakParen(const std::vector<CSpeler*>& volgorde, CVoorgift& voorgift);
 
 // The handicap text of a fixed pair, a rule of its own for a whole-class
 // difference D >= 0: "%9s %d komi" for one stone, else "%d stenen, %d komi".

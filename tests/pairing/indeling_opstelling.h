@@ -4,8 +4,8 @@
 // search reports and can ask for a stop.
 
 #include "data/competitie.h"
+#include "melding_recorder.h"
 #include "pairing/zoekvoortgang.h"
-#include "support/melding_recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,10 @@
 #include "indeling_opstelling.h"
 #include "pairing/indelingsregel.h"
+#include "rating/voorgift.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Shows the whole-class difference it was given, so the tests can see it.
-std::string ToonVerschil(int32_t verschil) {
-    return "V=" + std::to_string(verschil);
-}
 
 TEST(Indelingsregels, KleurenEnUitlotingAchteraan) {
     CIndelingOpstelling o;
@@ -19,18 +15,19 @@ TEST(Indelingsregels, KleurenEnUitlotingAchteraan) {
     o.Speler("Hoog", 199);
     o.Speler("Bye", 300);
     auto s = o.Deelnemers();
+    CVoorgift voorgift("V", "0", false); // as many stones as whole classes between them
     std::vector<CSpeler*> volgorde = {s[0], s[1], s[3], s[2], s[4], s[0], s[5]};
     std::vector<CIndelingsRegel> verwacht = {
-        {"Zwak", "Sterk", "V=0",
+        {"Zwak", "Sterk", "0 stenen, 0 komi",
          ""}, // 209 and 200: Black is the larger class, V counts whole classes
-        {"Gelijk2", "Gelijk1", "V=0", ""}, // equal classes: the first of the pair
-        {"Sterk", "Hoog", "V=1", ""},      // 200 and 199
+        {"Gelijk2", "Gelijk1", "0 stenen, 0 komi", ""}, // equal classes: the first of the pair
+        {"Sterk", "Hoog", "1 steen, 0 komi", ""},       // 200 and 199
         {"Bye", "", "Uitgeloot", ""},
     };
-    EXPECT_EQ(MaakParen(volgorde, ToonVerschil), verwacht);
+    EXPECT_EQ(MaakParen(volgorde, voorgift), verwacht);
     volgorde.pop_back();
     verwacht.pop_back();
-    EXPECT_EQ(MaakParen(volgorde, ToonVerschil), verwacht);
+    EXPECT_EQ(MaakParen(volgorde, voorgift), verwacht);
 }
 
 TEST(Indelingsregels, VasteHandicapTekst) {
