@@ -27,7 +27,10 @@ bool Open(CCompetitie& competitie, const std::string& pad) {
 } // namespace
 
 int OpdrachtControleer(const CArgumenten& argumenten) {
-    CMorvelApp app;
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
     CCompetitie& competitie = app.competitie;
     CMeldingTeller teller;
     if (!Open(competitie, argumenten.woorden[0])) {
@@ -50,7 +53,10 @@ int OpdrachtHerschrijf(const CArgumenten& argumenten) {
         }
         formaat = static_cast<int>(getal);
     }
-    CMorvelApp app;
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
     CCompetitie& competitie = app.competitie;
     if (!Open(competitie, argumenten.woorden[0])) {
         return kNietGelezen;

@@ -80,7 +80,7 @@ std::string HulpTekst() {
              "\n"
              "Uitslag: 0 gelukt, 1 er is iets geweigerd of gemeld, 2 het bestand kon niet gelezen "
              "worden,\n"
-             "64 de opdrachtregel is onjuist.\n";
+             "3 de instellingen konden niet opgezet worden, 64 de opdrachtregel is onjuist.\n";
     return tekst;
 }
 

@@ -9,6 +9,8 @@
 
 // Exit status of a command line that could not be understood.
 inline constexpr int kGebruiksFout = 64;
+// Exit status when the settings could not be set up (a fatal start-up error).
+inline constexpr int kFataleStartFout = 3;
 
 // The arguments of one command: positional words (Windows-1252) and options.
 class CArgumenten {

@@ -9,6 +9,10 @@ namespace {
 
 class OpdrachtregelTest : public ::testing::Test {
 protected:
+    // A profile with formulas and dismissed notices: the settings show nothing.
+    OpdrachtregelTest() {
+        SchrijfAlles(map.Bestand("morvel.ini"), Fixture("settings/compleet.ini"));
+    }
     CProgrammaUitvoer Voer(std::vector<std::string> argumenten) {
         argumenten.insert(argumenten.begin(), {"--profiel", map.Bestand("morvel.ini")});
         return VoerMorvelUit(argumenten);

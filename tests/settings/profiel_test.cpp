@@ -36,7 +36,7 @@ TEST(Profiel, NamesAreComparedIgnoringCase) {
 
 TEST(Profiel, WritingKeepsEveryOtherLineAndAddsWhatIsMissing) {
     CTijdelijkeMap map;
-    SchrijfAlles(map.Bestand("p.ini"), Fixture("profiel_vreemd.ini"));
+    SchrijfAlles(map.Bestand("p.ini"), Fixture("settings/vreemd.ini"));
     CProfiel profiel(map.Bestand("p.ini"));
     ASSERT_EQ(profiel.Lees(), 0);
     EXPECT_EQ(profiel.Tekst("Morvel", "DataPad", ""), "/data/go"); // the first section counts

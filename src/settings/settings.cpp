@@ -1,0 +1,233 @@
+#include "settings/settings.h"
+
+#include "app/formatteer.h"
+#include "app/melding.h"
+#include "app/platform.h"
+#include "settings/profiel.h"
+#include "settings/wachtwoord.h"
+
+namespace {
+
+struct CSleutel {
+    const char* sectie;
+    const char* sleutel;
+    const char* standaard;
+    bool isGetal;
+};
+
+constexpr CSleutel kSleutels[] = {
+#define MORVEL_TEKST_SLEUTEL(naam, sectie, sleutel, standaard) {sectie, sleutel, standaard, false},
+#define MORVEL_GETAL_SLEUTEL(naam, sectie, sleutel, standaard) {sectie, sleutel, standaard, true},
+    MORVEL_INSTELLINGEN(MORVEL_TEKST_SLEUTEL, MORVEL_GETAL_SLEUTEL)
+#undef MORVEL_TEKST_SLEUTEL
+#undef MORVEL_GETAL_SLEUTEL
+};
+static_assert(std::size(kSleutels) == kAantalInstellingen);
+
+// A font size below 20 was stored in whole points.
+int32_t InTienden(int32_t grootte) {
+    return grootte < 20 ? grootte * 10 : grootte;
+}
+
+// The number at the start of a port text (optional sign, digits; none is 0)
+// must lie in 1..65535; any other port becomes "21".
+std::string GeldigePoort(const std::string& poort) {
+    size_t i = 0;
+    bool negatief = false;
+    if (i < poort.size() && (poort[i] == '+' || poort[i] == '-')) {
+        negatief = poort[i] == '-';
+        ++i;
+    }
+    long getal = 0;
+    for (; i < poort.size() && poort[i] >= '0' && poort[i] <= '9' && getal <= 65535; ++i) {
+        getal = getal * 10 + (poort[i] - '0');
+    }
+    return (negatief || getal < 1 || getal > 65535) ? "21" : poort;
+}
+
+} // namespace
+
+CSettings::CSettings(const std::string& profielPad) {
+    for (size_t i = 0; i < kAantalInstellingen; ++i) {
+        if (kSleutels[i].isGetal) {
+            getallen_[i] = EersteGetal(kSleutels[i].standaard);
+        } else {
+            teksten_[i] = kSleutels[i].standaard;
+        }
+    }
+    if (!BepaalProfielPad(profielPad)) {
+        fataal_ = true;
+        return;
+    }
+    CProfiel profiel(profielPad_);
+    profielGelezen_ = profiel.Lees() == 0;
+    LeesAlles(profiel);
+    // What was read counts as unchanged; a password found in plain text is
+    // scrambled at the next write.
+    gewijzigd_ = wachtwoordOnversleuteld_;
+    ControleerFormules();
+    ToonReleaseMededelingen();
+}
+
+CSettings::~CSettings() {
+    SchrijfProfiel();
+}
+
+bool CSettings::BepaalProfielPad(const std::string& gegeven) {
+    if (!gegeven.empty()) {
+        profielPad_ = gegeven;
+        return true;
+    }
+    std::string programma;
+    if (!ProgrammaPad(programma)) {
+        Meld("CSettings::CSettings()\nFatale interne fout\nDe bestandsnaam van het programma kan "
+             "niet gelezen worden.");
+        return false;
+    }
+    if (!ProfielPadVoorProgramma(programma, profielPad_)) {
+        Meld("CSettings::CSettings()\nFatale interne fout\nDe bestandsnaam bevat geen extensie.");
+        return false;
+    }
+    return true;
+}
+
+void CSettings::LeesAlles(CProfiel& profiel) {
+    for (size_t i = 0; i < kAantalInstellingen; ++i) {
+        auto instelling = static_cast<EInstelling>(i);
+        const CSleutel& s = kSleutels[i];
+        if (instelling == EInstelling::HuidigeVoorgiftFormule &&
+            getallen_[Index(EInstelling::AantalVoorgiftFormules)] <= 0 && profielGelezen_) {
+            MaakStandaardVoorgiftSets(profiel);
+        }
+        if (s.isGetal) {
+            getallen_[i] = profiel.Getal(s.sectie, s.sleutel, s.standaard);
+        } else {
+            teksten_[i] = profiel.Tekst(s.sectie, s.sleutel, s.standaard);
+        }
+        switch (instelling) {
+        case EInstelling::LetterGrootte:
+            getallen_[i] = InTienden(getallen_[i]);
+            break;
+        case EInstelling::Poort:
+            teksten_[i] = GeldigePoort(teksten_[i]);
+            break;
+        case EInstelling::Wachtwoord:
+            LeesWachtwoord(profiel);
+            break;
+        case EInstelling::HuidigeScoreFormule:
+            KiesScoreFormule(profiel, getallen_[i]);
+            break;
+        case EInstelling::HuidigeKlasseAanpassingsFormule:
+            KiesKlasseFormule(profiel, getallen_[i]);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void CSettings::LeesWachtwoord(const CProfiel& profiel) {
+    std::string& wachtwoord = teksten_[Index(EInstelling::Wachtwoord)];
+    // A value written unquoted keeps its edge spaces only in the raw line.
+    std::string ruw;
+    if (profiel.RuweWaarde("Html", "Wachtwoord", ruw) && OntsleutelWachtwoord(ruw, wachtwoord)) {
+        return;
+    }
+    std::string opgeslagen = profiel.Tekst("Html", "Wachtwoord", "");
+    if (opgeslagen.empty() || OntsleutelWachtwoord(opgeslagen, wachtwoord)) {
+        return;
+    }
+    // Typed into the profile by hand: the value is the password itself.
+    wachtwoord = opgeslagen;
+    wachtwoordOnversleuteld_ = true;
+}
+
+void CSettings::KiesScoreFormule(const CProfiel& profiel, int32_t nummer) {
+    getallen_[Index(EInstelling::HuidigeScoreFormule)] = nummer;
+    std::string sectie = Formatteer("%s%d", kScoreFormuleSectie, nummer);
+    puntenformule_ = CFormule(profiel.Tekst(sectie, "Formule", ""));
+    middelen_ = profiel.Getal(sectie, "Middelen", "0") != 0;
+    gewijzigd_ = true;
+}
+
+void CSettings::KiesKlasseFormule(const CProfiel& profiel, int32_t nummer) {
+    getallen_[Index(EInstelling::HuidigeKlasseAanpassingsFormule)] = nummer;
+    std::string sectie = Formatteer("%s%d", kKlasseFormuleSectie, nummer);
+    klasseNaWinst_ = CFormule(profiel.Tekst(sectie, "KlasseNaWinst", ""));
+    klasseNaVerlies_ = CFormule(profiel.Tekst(sectie, "KlasseNaVerlies", ""));
+    klasseNaJigo_ = CFormule(profiel.Tekst(sectie, "KlasseNaJigo", ""));
+    gewijzigd_ = true;
+}
+
+void CSettings::SelecteerScoreFormule(int32_t nummer) {
+    CProfiel profiel(profielPad_);
+    profiel.Lees();
+    KiesScoreFormule(profiel, nummer);
+}
+
+void CSettings::SelecteerKlasseFormule(int32_t nummer) {
+    CProfiel profiel(profielPad_);
+    profiel.Lees();
+    KiesKlasseFormule(profiel, nummer);
+}
+
+CVoorgiftSet CSettings::ActieveVoorgiftSet() const {
+    CVoorgiftSet set;
+    set.nummer = HuidigeVoorgiftFormule();
+    if (set.nummer <= 0 || fataal_) {
+        return set;
+    }
+    CProfiel profiel(profielPad_);
+    profiel.Lees();
+    std::string sectie = Formatteer("%s%d", kVoorgiftFormuleSectie, set.nummer);
+    set.naam = profiel.Tekst(sectie, "Naam", "");
+    set.voorgift = profiel.Tekst(sectie, "Voorgift", "0");
+    set.komi = profiel.Tekst(sectie, "Komi", "6");
+    set.extraHalfKomi = profiel.Getal(sectie, "ExtraHalfKomi", "1") != 0;
+    return set;
+}
+
+void CSettings::ZetTekst(EInstelling i, const std::string& waarde) {
+    std::string& huidig = teksten_[Index(i)];
+    if (huidig != waarde) {
+        huidig = waarde;
+        gewijzigd_ = true;
+    }
+}
+
+void CSettings::ZetGetal(EInstelling i, int32_t waarde) {
+    int32_t& huidig = getallen_[Index(i)];
+    if (huidig != waarde) {
+        huidig = waarde;
+        gewijzigd_ = true;
+    }
+}
+
+int CSettings::SchrijfProfiel() {
+    // A profile that exists but could not be read is never overwritten.
+    if (!gewijzigd_ || fataal_ || !profielGelezen_) {
+        return 0;
+    }
+    CProfiel profiel(profielPad_);
+    if (profiel.Lees() != 0) {
+        return -1;
+    }
+    for (size_t i = 0; i < kAantalInstellingen; ++i) {
+        const CSleutel& s = kSleutels[i];
+        if (s.isGetal) {
+            profiel.ZetGetal(s.sectie, s.sleutel, getallen_[i]);
+        } else if (static_cast<EInstelling>(i) == EInstelling::Wachtwoord && !teksten_[i].empty()) {
+            // Quoted, so that a scrambled text with a space at either end reads back whole.
+            profiel.ZetTekst(s.sectie, s.sleutel,
+                             "\"" + VersleutelWachtwoord(teksten_[i], NieuwWachtwoordZaad()) +
+                                 "\"");
+        } else {
+            profiel.ZetTekst(s.sectie, s.sleutel, teksten_[i]);
+        }
+    }
+    if (profiel.Schrijf() != 0) {
+        return -1;
+    }
+    gewijzigd_ = false;
+    return 0;
+}
