@@ -3,6 +3,7 @@
 
 #include "data/competitie.h"
 #include "pairing/indeling.h"
+#include "publish/uploadnodig.h"
 #include "settings/settings.h"
 
 #include <string>
@@ -15,5 +16,6 @@ public:
 
     CSettings settings;
     CCompetitie competitie;
-    CIndeling indeling; // the pairing last published, in memory only
+    CIndeling indeling;       // the pairing last published, in memory only
+    CUploadNodig uploadNodig; // include files written for upload and not uploaded yet
 };

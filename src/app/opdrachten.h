@@ -7,3 +7,6 @@
 int OpdrachtControleer(const CArgumenten& argumenten);
 int OpdrachtHerschrijf(const CArgumenten& argumenten);
 int OpdrachtFormule(const CArgumenten& argumenten);
+int OpdrachtHtml(const CArgumenten& argumenten);
+int OpdrachtKlassenverloop(const CArgumenten& argumenten);
+int OpdrachtInschrijflijst(const CArgumenten& argumenten);

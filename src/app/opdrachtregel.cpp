@@ -19,6 +19,17 @@ const std::vector<COpdracht>& Opdrachten() {
         {"formule", "TEKST [W V J P R K]",
          "berekent een formule met de gegeven waarden (ontbrekende zijn 0); uitvoer: de waarde",
          {}, 1, 7, OpdrachtFormule},
+        {"html", "MAP [--alle]",
+         "schrijft uitslag.inc, uitslagen.inc en stand.inc in de competitiemap, elk volgens zijn "
+         "html-instelling; met --alle alle drie",
+         {{"--alle", false}}, 1, 1, OpdrachtHtml},
+        {"klassenverloop", "MAP",
+         "schrijft het klassenverloop als .csv-bestand naast het databestand",
+         {}, 1, 1, OpdrachtKlassenverloop},
+        {"inschrijflijst", "MAP [--datum D-M-JJJJ]",
+         "schrijft de inschrijflijst vanaf de datum (standaard vandaag) als .csv-bestand naast "
+         "het databestand, met de lijstparameters uit het profiel",
+         {{"--datum", true}}, 1, 1, OpdrachtInschrijflijst},
     };
     return opdrachten;
 }

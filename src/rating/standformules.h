@@ -12,3 +12,8 @@ struct CStandFormules {
     CFormule klasseNaVerlies;
     CFormule klasseNaJigo;
 };
+
+class CSettings;
+
+// The rules of the active points and class sets of `settings`.
+CStandFormules StandFormules(const CSettings& settings);

@@ -1,0 +1,102 @@
+// Commands that publish the open competition: the HTML include files and the
+// spreadsheet exports. The command line never starts a spreadsheet.
+
+#include "app/competitiemap.h"
+#include "app/formatteer.h"
+#include "app/melding.h"
+#include "app/morvelapp.h"
+#include "app/opdrachten.h"
+#include "app/publiceren.h"
+
+#include <ctime>
+#include <optional>
+
+namespace {
+
+constexpr int kGelukt = 0;
+constexpr int kGemeld = 1;
+constexpr int kNietGelezen = 2;
+
+bool IsSchrikkeljaar(int jaar) {
+    return (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
+}
+
+// Reads one run of at most `maxCijfers` digits; false when there is none.
+bool LeesGetal(const char*& p, int maxCijfers, int& getal) {
+    getal = 0;
+    int cijfers = 0;
+    while (*p >= '0' && *p <= '9' && cijfers < maxCijfers) {
+        getal = getal * 10 + (*p++ - '0');
+        ++cijfers;
+    }
+    return cijfers > 0;
+}
+
+// A date written D-M-JJJJ, checked against the calendar.
+std::optional<CDatum> LeesDatum(const std::string& tekst) {
+    CDatum datum{};
+    const char* p = tekst.c_str();
+    if (!LeesGetal(p, 2, datum.dag) || *p++ != '-' || !LeesGetal(p, 2, datum.maand) ||
+        *p++ != '-' || !LeesGetal(p, 4, datum.jaar) || *p != '\0') {
+        return std::nullopt;
+    }
+    static const int kDagen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (datum.jaar < 1970 || datum.maand < 1 || datum.maand > 12 || datum.dag < 1) {
+        return std::nullopt;
+    }
+    int lengte = kDagen[datum.maand - 1] + (datum.maand == 2 && IsSchrikkeljaar(datum.jaar));
+    if (datum.dag > lengte) {
+        return std::nullopt;
+    }
+    return datum;
+}
+
+CDatum Vandaag() {
+    std::time_t nu = std::time(nullptr);
+    std::tm tm{};
+    ::localtime_r(&nu, &tm);
+    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
+}
+
+// Runs `werk` on the competition that the command names, with the settings of
+// its profile. The exit status: 0, 1 when anything was reported, 2 when the
+// competition could not be read.
+template <typename Werk> int MetCompetitie(const CArgumenten& argumenten, Werk werk) {
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
+    CMeldingTeller teller;
+    if (OpenCompetitie(app.competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+        return kNietGelezen;
+    }
+    werk(app);
+    return teller.aantal == 0 ? kGelukt : kGemeld;
+}
+
+} // namespace
+
+int OpdrachtHtml(const CArgumenten& argumenten) {
+    const bool alle = argumenten.Heeft("--alle");
+    return MetCompetitie(argumenten, [alle](CMorvelApp& app) { SchrijfRondeHtml(app, alle); });
+}
+
+int OpdrachtKlassenverloop(const CArgumenten& argumenten) {
+    return MetCompetitie(argumenten, [](CMorvelApp& app) { SchrijfKlassenverloop(app); });
+}
+
+int OpdrachtInschrijflijst(const CArgumenten& argumenten) {
+    CDatum eerste = Vandaag();
+    if (argumenten.Heeft("--datum")) {
+        std::string tekst = argumenten.Waarde("--datum");
+        std::optional<CDatum> datum = LeesDatum(tekst);
+        if (!datum) {
+            return Gebruiksfout("De datum '" + tekst +
+                                "' is geen bestaande datum; schrijf hem als D-M-JJJJ, "
+                                "bijvoorbeeld 6-3-2026.");
+        }
+        eerste = *datum;
+    }
+    return MetCompetitie(argumenten,
+                         [&eerste](CMorvelApp& app) { SchrijfInschrijflijst(app, eerste); });
+}

@@ -1,0 +1,77 @@
+#include "app/publiceren.h"
+
+#include "app/morvelapp.h"
+#include "publish/htmlbestanden.h"
+#include "rating/standformules.h"
+
+#include <ctime>
+
+namespace {
+
+// The mode a writer uses: the one set, or at least "write" with `alle`.
+int Modus(int32_t ingesteld, bool alle) {
+    return alle && ingesteld < kHtmlAanmaken ? kHtmlAanmaken : ingesteld;
+}
+
+CHtmlBron Bron(CMorvelApp& app) {
+    return {app.competitie.spelers, app.competitie.rondes, app.competitie.competitieMap,
+            app.uploadNodig};
+}
+
+CLijstParameters LijstParameters(const CSettings& settings) {
+    return {settings.IndelingsLijstMethode(), settings.AantalDagen(), settings.WeekNummers(),
+            settings.AantalKolommen()};
+}
+
+} // namespace
+
+void SchrijfUitslagHtml(CMorvelApp& app, int ronde, bool alle) {
+    SchrijfUitslagHtml(Bron(app), Modus(app.settings.HtmlUitslag(), alle), ronde);
+}
+
+void SchrijfUitslagenHtml(CMorvelApp& app, bool alle) {
+    SchrijfUitslagenHtml(Bron(app), Modus(app.settings.HtmlUitslagen(), alle));
+}
+
+void SchrijfStandHtml(CMorvelApp& app, bool alle) {
+    CStandFormules formules = StandFormules(app.settings);
+    SchrijfStandHtml(Bron(app), Modus(app.settings.HtmlStand(), alle), formules);
+}
+
+void SchrijfRondeHtml(CMorvelApp& app, bool alle) {
+    SchrijfUitslagHtml(app, -1, alle);
+    SchrijfUitslagenHtml(app, alle);
+    SchrijfStandHtml(app, alle);
+}
+
+void SchrijfIndelingHtml(CMorvelApp& app, bool alle) {
+    SchrijfIndelingHtml(Bron(app), Modus(app.settings.HtmlIndeling(), alle), app.indeling,
+                        std::time(nullptr));
+}
+
+std::string CsvBestand(const CMorvelApp& app) {
+    return CsvBestandsNaam(app.competitie.datafile);
+}
+
+int SchrijfKlassenverloop(CMorvelApp& app) {
+    CStandFormules formules = StandFormules(app.settings);
+    return ExporteerKlassenverloop(app.competitie.spelers, app.competitie.rondes, formules,
+                                   CsvBestand(app));
+}
+
+int SchrijfInschrijflijst(CMorvelApp& app, const CDatum& eerste) {
+    return ExporteerInschrijflijst(app.competitie.spelers, eerste, LijstParameters(app.settings),
+                                   CsvBestand(app));
+}
+
+void ExporteerKlassenverloop(CMorvelApp& app) {
+    if (SchrijfKlassenverloop(app) == 0) {
+        BiedSpreadsheetAan(app.settings.SpreadSheet(), CsvBestand(app));
+    }
+}
+
+void ExporteerInschrijflijst(CMorvelApp& app, const CDatum& eerste) {
+    if (SchrijfInschrijflijst(app, eerste) == 0) {
+        BiedSpreadsheetAan(app.settings.SpreadSheet(), CsvBestand(app));
+    }
+}

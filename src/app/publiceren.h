@@ -1,0 +1,30 @@
+#pragma once
+// The HTML include files and the spreadsheet exports of the open competition,
+// as the windows and the command line ask for them: each reads its mode, its
+// list parameters and its formulas from the settings of the application.
+
+#include "publish/csvexport.h"
+
+class CMorvelApp;
+
+// Writes "uitslag.inc" for the round at `ronde` (from 0; the last when
+// negative), "uitslagen.inc" and "stand.inc" as their modes ask. With `alle`
+// every file is written, also one whose mode is 0.
+void SchrijfUitslagHtml(CMorvelApp& app, int ronde, bool alle = false);
+void SchrijfUitslagenHtml(CMorvelApp& app, bool alle = false);
+void SchrijfStandHtml(CMorvelApp& app, bool alle = false);
+// The three files above, in that order, after a round was added, changed or deleted.
+void SchrijfRondeHtml(CMorvelApp& app, bool alle = false);
+// Writes "indeling.inc" from the published pairing, dated today.
+void SchrijfIndelingHtml(CMorvelApp& app, bool alle = false);
+
+// The export file of the open competition: its data file as ".csv".
+std::string CsvBestand(const CMorvelApp& app);
+// Writes the class history, or the sign-on sheet from `eerste` with the list
+// parameters of the settings, next to the data file: 0, or -1 after a message.
+int SchrijfKlassenverloop(CMorvelApp& app);
+int SchrijfInschrijflijst(CMorvelApp& app, const CDatum& eerste);
+// The commands of the main window: the export, then the offer to open it in
+// the spreadsheet program of the settings.
+void ExporteerKlassenverloop(CMorvelApp& app);
+void ExporteerInschrijflijst(CMorvelApp& app, const CDatum& eerste);
