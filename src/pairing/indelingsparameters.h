@@ -17,3 +17,8 @@ struct CIndelingsParameters {
     int32_t PenaltyNietZoIngedeeldLaag = 400; // deduction per squared round, within L
     int32_t PenaltyNietZoIngedeeldHoog = 0;   // deduction beyond L; 0 means Laag x (L + 1)^2
 };
+
+class CSettings;
+
+// The parameters as the settings hold them now.
+CIndelingsParameters IndelingsParameters(const CSettings& settings);
