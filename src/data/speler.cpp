@@ -109,6 +109,30 @@ void CSpelers::HerbouwIndex() {
     }
 }
 
+int CSpelers::ControleerNaam(const std::string& naam, const CSpeler* zelf) {
+    // The data file quotes names with double quotes and cannot hold one inside.
+    if (naam.find('"') != std::string::npos) {
+        Meld("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
+        return -1;
+    }
+    if (NaamInGebruik(naam, zelf)) {
+        Meld("Deze naam is al in gebruik");
+        return -1;
+    }
+    if (competitie_.Formaat() < 1 && naam.size() > kLangsteNaamFormaat0) {
+        competitie_.SetFormaat(2);
+    }
+    return 0;
+}
+
+int CSpelers::ControleerKlasse(int32_t klasse) {
+    if (klasse < 1) {
+        Meld("De klasse dient minimaal 1 te zijn");
+        return -1;
+    }
+    return 0;
+}
+
 int CSpelers::VoegToe(int32_t volgnummer, std::string& naam, int32_t beginKlasse, int32_t aktief,
                       int32_t standaardIndelen, int32_t uitlotenToegestaan) {
     if (volgnummer < 1) {
@@ -127,20 +151,7 @@ int CSpelers::VoegToe(int32_t volgnummer, std::string& naam, int32_t beginKlasse
         Meld("De naam moet een geldige tekenreeks bevatten.");
         return -1;
     }
-    // The data file quotes names with double quotes and cannot hold one inside.
-    if (naam.find('"') != std::string::npos) {
-        Meld("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
-        return -1;
-    }
-    if (NaamInGebruik(naam, nullptr)) {
-        Meld("Deze naam is al in gebruik");
-        return -1;
-    }
-    if (competitie_.Formaat() < 1 && naam.size() > kLangsteNaamFormaat0) {
-        competitie_.SetFormaat(2);
-    }
-    if (beginKlasse < 1) {
-        Meld("De klasse dient minimaal 1 te zijn");
+    if (ControleerNaam(naam, nullptr) != 0 || ControleerKlasse(beginKlasse) != 0) {
         return -1;
     }
     HerstelVlaggen("CSpelers::VoegToe", aktief, standaardIndelen, uitlotenToegestaan);
@@ -165,19 +176,7 @@ int CSpelers::PasAan(int32_t volgnummer, std::string& naam, int32_t beginKlasse,
         return -1;
     }
     NormaliseerWitruimte(naam);
-    if (naam.find('"') != std::string::npos) {
-        Meld("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
-        return -1;
-    }
-    if (NaamInGebruik(naam, speler)) {
-        Meld("Deze naam is al in gebruik");
-        return -1;
-    }
-    if (competitie_.Formaat() < 1 && naam.size() > kLangsteNaamFormaat0) {
-        competitie_.SetFormaat(2);
-    }
-    if (beginKlasse < 1) {
-        Meld("De klasse dient minimaal 1 te zijn");
+    if (ControleerNaam(naam, speler) != 0 || ControleerKlasse(beginKlasse) != 0) {
         return -1;
     }
     if (beginKlasse != speler->beginKlasse && competitie_.rondes.Betrokkenheid(volgnummer) == 3) {
@@ -186,8 +185,7 @@ int CSpelers::PasAan(int32_t volgnummer, std::string& naam, int32_t beginKlasse,
              "de 'nieuwe klasse' mogelijkheid in de uitslagverwerkingsdialoog gebruiken.");
         return -1;
     }
-    if (klasse < 1) {
-        Meld("De klasse dient minimaal 1 te zijn");
+    if (ControleerKlasse(klasse) != 0) {
         return -1;
     }
     HerstelVlaggen("CSpelers::VoegToe", aktief, standaardIndelen, uitlotenToegestaan);

@@ -86,6 +86,10 @@ private:
     void VoegRecordToe(std::unique_ptr<CSpeler> speler);
     void HerbouwIndex();
     bool NaamInGebruik(const std::string& naam, const CSpeler* behalve) const;
+    // Checks shared by adding and changing: quotes, a name in use (other than
+    // `zelf`), and raising the old layout for a long name.
+    int ControleerNaam(const std::string& naam, const CSpeler* zelf);
+    static int ControleerKlasse(int32_t klasse);
     int VoegToeFormaat2(const std::string& regel);
     int VoegToeFormaat0(const std::string& regel);
 
