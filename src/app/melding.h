@@ -6,10 +6,10 @@
 #include <string>
 
 enum class Knoppen {
-    Ok,           // a plain message
-    OkAnnuleren,  // OK preselected
-    JaNee,        // Yes preselected
-    JaNeeStdNee,  // No preselected
+    Ok,          // a plain message
+    OkAnnuleren, // OK preselected
+    JaNee,       // Yes preselected
+    JaNeeStdNee, // No preselected
     OpnieuwAnnuleren,
 };
 

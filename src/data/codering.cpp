@@ -166,8 +166,12 @@ std::string Utf8NaarCp1252(std::string_view tekst) {
     return uit;
 }
 
-void AnsiNaarOemInPlaats(std::string& tekst) { Vertaal(tekst, kAnsiNaarOem); }
-void OemNaarAnsiInPlaats(std::string& tekst) { Vertaal(tekst, kOemNaarAnsi); }
+void AnsiNaarOemInPlaats(std::string& tekst) {
+    Vertaal(tekst, kAnsiNaarOem);
+}
+void OemNaarAnsiInPlaats(std::string& tekst) {
+    Vertaal(tekst, kOemNaarAnsi);
+}
 
 std::string AnsiNaarOem(std::string_view tekst) {
     std::string uit(tekst);

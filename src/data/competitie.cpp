@@ -65,9 +65,10 @@ int CCompetitie::Lees() {
             formaat_ = 2;
         }
         if (formaat_ > kHoogsteFormaat) {
-            Meld(Formatteer("Om deze data bestanden te kunnen lezen, dient u versie %d (of hoger) van "
-                            "dit programma te gebruiken",
-                            formaat_));
+            Meld(Formatteer(
+                "Om deze data bestanden te kunnen lezen, dient u versie %d (of hoger) van "
+                "dit programma te gebruiken",
+                formaat_));
             gewijzigd_ = false;
             return -1;
         }

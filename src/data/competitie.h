@@ -24,9 +24,7 @@ public:
     int Formaat() const { return formaat_; }
 
     // Any of the three modified flags is set.
-    bool IsGewijzigd() const {
-        return gewijzigd_ || spelers.IsGewijzigd() || rondes.IsGewijzigd();
-    }
+    bool IsGewijzigd() const { return gewijzigd_ || spelers.IsGewijzigd() || rondes.IsGewijzigd(); }
     bool FormaatGewijzigd() const { return gewijzigd_; }
 
     CSpelers spelers{*this};

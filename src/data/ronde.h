@@ -18,8 +18,8 @@ enum SoortUitslag : int32_t {
 struct CUitslag {
     int32_t soort = partij;
     int32_t speler1 = 0;
-    int32_t speler2 = 0;    // games only
-    char resultaat = '?';   // games only: '+', '-', '0' or '?', seen from speler1
+    int32_t speler2 = 0;      // games only
+    char resultaat = '?';     // games only: '+', '-', '0' or '?', seen from speler1
     int32_t nieuweKlasse = 0; // class settings only
 };
 
@@ -34,8 +34,8 @@ public:
     explicit CRonde(CRondes& rondes) : rondes_(&rondes) {}
 
     int VoegToe(int32_t speler1, int32_t speler2, char resultaat); // a game; '\0' means '?'
-    int VoegToe(int32_t speler1);                                    // a bye
-    int VoegToeKlasse(int32_t speler1, int32_t nieuweKlasse);        // a class setting
+    int VoegToe(int32_t speler1);                                  // a bye
+    int VoegToeKlasse(int32_t speler1, int32_t nieuweKlasse);      // a class setting
     int Verwijder(const CUitslag* uitslag);
     void Leeg() { uitslagen_.clear(); }
     int VoegCommentaarToe(const std::string& regel);

@@ -1,7 +1,9 @@
 #include "data/witruimte.h"
 
 namespace {
-char KleineLetter(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char KleineLetter(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 } // namespace
 
 void NormaliseerWitruimte(std::string& tekst) {

@@ -4,8 +4,12 @@
 #include <cstdint>
 #include <string>
 
-constexpr bool IsWitruimte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-constexpr bool IsCijfer(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsWitruimte(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+constexpr bool IsCijfer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Drops leading and trailing white space and folds every inner run into one space.
 void NormaliseerWitruimte(std::string& tekst);

@@ -55,7 +55,8 @@ TEST_F(OpdrachtregelTest, CheckReportsCountsAndMessages) {
     EXPECT_EQ(gemeld.status, 1);
     EXPECT_EQ(gemeld.uit, "formaat 2, 0 spelers, 0 rondes\n");
     // Messages go to standard error in UTF-8, one block followed by an empty line.
-    EXPECT_EQ(gemeld.fout, "CSpelers::VoegToe()\nSyntaxfout in regel '1 \"Jos\xC3\xA9\" 150 J X J'.\n\n");
+    EXPECT_EQ(gemeld.fout,
+              "CSpelers::VoegToe()\nSyntaxfout in regel '1 \"Jos\xC3\xA9\" 150 J X J'.\n\n");
 
     CProgrammaUitvoer weg = Voer({"controleer", map.Bestand("weg.txt")});
     EXPECT_EQ(weg.status, 2);

@@ -31,10 +31,10 @@ TEST(Codering, Utf8BothWays) {
     EXPECT_EQ(Cp1252NaarUtf8("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
     EXPECT_EQ(Cp1252NaarUtf8("\x81"), "?"); // undefined in Windows-1252
     EXPECT_EQ(Utf8NaarCp1252("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xE9 \x80");
-    EXPECT_EQ(Utf8NaarCp1252("\xE2\x96\x91"), "?");         // a character without counterpart
-    EXPECT_EQ(Utf8NaarCp1252("a\xC3"), "a?");               // cut-off sequence
-    EXPECT_EQ(Utf8NaarCp1252("\xF0\x9F\x98\x80!"), "?!");   // outside the basic plane
-    EXPECT_EQ(Utf8NaarCp1252("\xC3(x"), "?(x");             // broken sequence keeps the rest
+    EXPECT_EQ(Utf8NaarCp1252("\xE2\x96\x91"), "?");       // a character without counterpart
+    EXPECT_EQ(Utf8NaarCp1252("a\xC3"), "a?");             // cut-off sequence
+    EXPECT_EQ(Utf8NaarCp1252("\xF0\x9F\x98\x80!"), "?!"); // outside the basic plane
+    EXPECT_EQ(Utf8NaarCp1252("\xC3(x"), "?(x");           // broken sequence keeps the rest
 }
 
 } // namespace

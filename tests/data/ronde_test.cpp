@@ -7,8 +7,8 @@
 
 namespace {
 
-const char* kOnbekend99 =
-    "Het nummer '99' is ongebruikt in deze ledenlijst en verwijst dus niet naar een geldige speler.";
+const char* kOnbekend99 = "Het nummer '99' is ongebruikt in deze ledenlijst en verwijst dus niet "
+                          "naar een geldige speler.";
 
 class RondesTest : public ::testing::Test {
 protected:
@@ -72,9 +72,9 @@ TEST_F(RondesTest, RefusedLinesSurviveAsCommentsAtTheEndOfTheirRound) {
         .Verwacht("De regel '12 0 x' wordt als commentaar toegevoegd.");
     Lees({"{r}", "12 15 j", "12 99 +", "klasse(15)=0", "; eigen opmerking", "12 0 x", "16 15 -"},
          2);
-    EXPECT_EQ(Schrijf(2), (std::vector<std::string>{"{r}", "16 15 -", ";12 15 j", ";12 99 +",
-                                                     ";klasse(15)=0", "; eigen opmerking",
-                                                     ";12 0 x"}));
+    EXPECT_EQ(Schrijf(2),
+              (std::vector<std::string>{"{r}", "16 15 -", ";12 15 j", ";12 99 +", ";klasse(15)=0",
+                                        "; eigen opmerking", ";12 0 x"}));
 }
 
 TEST_F(RondesTest, ResultLineBeforeTheFirstRoundIsDropped) {
@@ -139,7 +139,7 @@ TEST_F(RondesTest, EditingACopyKeepsEachCommentOnce) {
     ASSERT_EQ(kopie.VoegToe(16), 0);
     competitie.rondes.Ronde(0).KopieerVan(kopie);
     EXPECT_EQ(Schrijf(2), (std::vector<std::string>{"{a}", "12 15 +", "16 Uitgeloot", ";een",
-                                                     ";twee", ";los"}));
+                                                    ";twee", ";los"}));
 }
 
 TEST_F(RondesTest, ClearAndDestructionWarnAboutUnwrittenRounds) {

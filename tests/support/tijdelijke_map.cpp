@@ -37,6 +37,10 @@ void SchrijfAlles(const std::string& pad, const std::string& inhoud) {
     }
 }
 
-std::string FixturePad(const std::string& naam) { return std::string(MORVEL_FIXTURES) + "/" + naam; }
+std::string FixturePad(const std::string& naam) {
+    return std::string(MORVEL_FIXTURES) + "/" + naam;
+}
 
-std::string Fixture(const std::string& naam) { return LeesAlles(FixturePad(naam)); }
+std::string Fixture(const std::string& naam) {
+    return LeesAlles(FixturePad(naam));
+}
