@@ -10,3 +10,6 @@ int OpdrachtFormule(const CArgumenten& argumenten);
 int OpdrachtHtml(const CArgumenten& argumenten);
 int OpdrachtKlassenverloop(const CArgumenten& argumenten);
 int OpdrachtInschrijflijst(const CArgumenten& argumenten);
+int OpdrachtStand(const CArgumenten& argumenten);
+int OpdrachtUitslag(const CArgumenten& argumenten);
+int OpdrachtVoorgift(const CArgumenten& argumenten);

@@ -2,39 +2,7 @@
 
 #include "app/formatteer.h"
 #include "app/opdrachten.h"
-#include "data/witruimte.h"
 #include "rating/formule.h"
-
-#include <limits>
-
-namespace {
-
-// Reads an optional "-" and decimal digits within the 32-bit range; false otherwise.
-bool LeesGeheelGetal(const std::string& woord, int32_t& waarde) {
-    const char* p = woord.c_str();
-    bool negatief = *p == '-';
-    if (negatief) {
-        ++p;
-    }
-    if (!IsCijfer(*p)) {
-        return false;
-    }
-    int64_t getal = 0;
-    for (; IsCijfer(*p); ++p) {
-        getal = getal * 10 + (*p - '0');
-        if (getal > int64_t{std::numeric_limits<int32_t>::max()} + 1) {
-            return false;
-        }
-    }
-    getal = negatief ? -getal : getal;
-    if (*p != '\0' || getal > std::numeric_limits<int32_t>::max()) {
-        return false;
-    }
-    waarde = static_cast<int32_t>(getal);
-    return true;
-}
-
-} // namespace
 
 int OpdrachtFormule(const CArgumenten& argumenten) {
     static const char* const kNamen = "WVJPRK";

@@ -3,8 +3,10 @@
 #include "app/melding.h"
 #include "app/opdrachten.h"
 #include "data/codering.h"
+#include "data/witruimte.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -30,6 +32,16 @@ const std::vector<COpdracht>& Opdrachten() {
          "schrijft de inschrijflijst vanaf de datum (standaard vandaag) als .csv-bestand naast "
          "het databestand, met de lijstparameters uit het profiel",
          {{"--datum", true}}, 1, 1, OpdrachtInschrijflijst},
+        {"stand", "MAP [--ronde ID]",
+         "de stand na de ronde ID (standaard de laatste ronde), zoals het standvenster hem afdrukt",
+         {{"--ronde", true}}, 1, 1, OpdrachtStand},
+        {"uitslag", "MAP [--ronde N]",
+         "de uitslagen van ronde N, geteld vanaf 1 (standaard de laatste ronde)",
+         {{"--ronde", true}}, 1, 1, OpdrachtUitslag},
+        {"voorgift", "KLASSE KLASSE",
+         "voorgift en komi met de aktieve voorgiftformule; klassen in tienden (125 is 12.5); "
+         "uitvoer: klasse zwart, klasse wit, voorgift",
+         {}, 2, 2, OpdrachtVoorgift},
     };
     return opdrachten;
 }
@@ -59,6 +71,30 @@ bool IsHulp(const std::string& woord) { return woord == "--help" || woord == "-h
 int Gebruiksfout(const std::string& tekst) {
     std::fprintf(stderr, "%s\nZie 'morvel --help'.\n", Cp1252NaarUtf8(tekst).c_str());
     return kGebruiksFout;
+}
+
+bool LeesGeheelGetal(const std::string& woord, int32_t& waarde) {
+    const char* p = woord.c_str();
+    bool negatief = *p == '-';
+    if (negatief) {
+        ++p;
+    }
+    if (!IsCijfer(*p)) {
+        return false;
+    }
+    int64_t getal = 0;
+    for (; IsCijfer(*p); ++p) {
+        getal = getal * 10 + (*p - '0');
+        if (getal > int64_t{std::numeric_limits<int32_t>::max()} + 1) {
+            return false;
+        }
+    }
+    getal = negatief ? -getal : getal;
+    if (*p != '\0' || getal > std::numeric_limits<int32_t>::max()) {
+        return false;
+    }
+    waarde = static_cast<int32_t>(getal);
+    return true;
 }
 
 std::string CArgumenten::Waarde(const std::string& optie, const std::string& standaard) const {

@@ -1,0 +1,130 @@
+// The standings and the results of a round as listings, and the handicap of a
+// game between two classes.
+
+#include "app/competitiemap.h"
+#include "app/formatteer.h"
+#include "app/melding.h"
+#include "app/morvelapp.h"
+#include "app/opdrachten.h"
+#include "data/witruimte.h"
+#include "publish/lijsten.h"
+#include "rating/actieveformules.h"
+#include "rating/standberekening.h"
+#include "rating/voorgift.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int kGelukt = 0;
+constexpr int kGemeld = 1;
+constexpr int kNietGelezen = 2;
+
+// The competition's name: the last part of its folder path.
+std::string MapNaam(const std::string& map) {
+    std::string pad = map;
+    while (pad.size() > 1 && pad.back() == '/') {
+        pad.pop_back();
+    }
+    auto schuine = pad.find_last_of('/');
+    return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
+}
+
+// The number of rounds up to and including the first one named `id`: an exact
+// match first, otherwise one that differs only in case; -1 when there is none.
+int RondesTot(const CRondes& rondes, const std::string& id) {
+    for (int i = 0; i < rondes.Aantal(); ++i) {
+        if (rondes.Ronde(i).identificatie == id) {
+            return i + 1;
+        }
+    }
+    return RondesTotEnMet(rondes, id);
+}
+
+} // namespace
+
+int OpdrachtStand(const CArgumenten& argumenten) {
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
+    CMeldingTeller teller;
+    CCompetitie& competitie = app.competitie;
+    if (OpenCompetitie(competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+        return kNietGelezen;
+    }
+    CStandFormules formules = ActieveStandFormules(app.settings);
+    std::optional<std::string> id;
+    int aantal = -1;
+    if (argumenten.Heeft("--ronde")) {
+        aantal = RondesTot(competitie.rondes, argumenten.Waarde("--ronde"));
+        if (aantal < 0) {
+            Meld("De ronde '" + argumenten.Waarde("--ronde") +
+                 "' bestaat niet in deze competitie.");
+            return kGemeld;
+        }
+        id = competitie.rondes.Ronde(aantal - 1).identificatie;
+    }
+    BerekenStand(competitie.spelers, competitie.rondes, aantal, formules);
+    std::string uit;
+    CLijstBron bron{competitie.spelers, competitie.rondes, MapNaam(competitie.competitieMap)};
+    if (LijstStand(bron, id, true, formules, uit) != 0) {
+        return kGemeld;
+    }
+    SchrijfUit(uit);
+    return teller.aantal == 0 ? kGelukt : kGemeld;
+}
+
+int OpdrachtUitslag(const CArgumenten& argumenten) {
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
+    CMeldingTeller teller;
+    CCompetitie& competitie = app.competitie;
+    if (OpenCompetitie(competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+        return kNietGelezen;
+    }
+    int positie = -1;
+    if (argumenten.Heeft("--ronde")) {
+        const std::string waarde = argumenten.Waarde("--ronde");
+        int32_t nummer = 0;
+        if (!LeesGeheelGetal(waarde, nummer) || nummer < 1 || nummer > competitie.rondes.Aantal()) {
+            Meld(Formatteer("Er is geen ronde %s; deze competitie heeft %d rondes.", waarde.c_str(),
+                            competitie.rondes.Aantal()));
+            return kGemeld;
+        }
+        positie = nummer - 1;
+    }
+    std::string uit;
+    CLijstBron bron{competitie.spelers, competitie.rondes, MapNaam(competitie.competitieMap)};
+    if (LijstUitslag(bron, positie, uit) != 0) {
+        return kGemeld;
+    }
+    SchrijfUit(uit);
+    return teller.aantal == 0 ? kGelukt : kGemeld;
+}
+
+int OpdrachtVoorgift(const CArgumenten& argumenten) {
+    int32_t klassen[2] = {0, 0};
+    for (size_t i = 0; i < 2; ++i) {
+        if (!LeesGeheelGetal(argumenten.woorden[i], klassen[i])) {
+            return Gebruiksfout("De klasse '" + argumenten.woorden[i] +
+                                "' is geen geheel getal (in tienden, bijvoorbeeld 125).");
+        }
+    }
+    CMorvelApp app(argumenten.profiel);
+    if (app.settings.Fataal()) {
+        return kFataleStartFout;
+    }
+    std::optional<CVoorgift> voorgift;
+    if (ActieveVoorgift(app.settings, voorgift) != 0) {
+        return kGemeld;
+    }
+    if (MoetWisselen(klassen[0], klassen[1])) {
+        std::swap(klassen[0], klassen[1]);
+    }
+    SchrijfUit(Formatteer("%d\t%d\t%s\n", klassen[0], klassen[1],
+                          voorgift->Tekst(klassen[0], klassen[1]).c_str()));
+    return kGelukt;
+}
