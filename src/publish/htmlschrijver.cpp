@@ -19,8 +19,9 @@ const char* HtmlBestandsNaam(HtmlBestand bestand) {
 
 CHtmlSchrijver::CHtmlSchrijver(const std::string& competitieMap, HtmlBestand bestand, int modus,
                                CUploadNodig& uploadNodig)
-    : pad_(competitieMap + "/" + HtmlBestandsNaam(bestand)), soort_(bestand), modus_(modus),
-      uploadNodig_(uploadNodig) {}
+    : pad_((competitieMap.empty() ? std::string(".") : competitieMap) + "/" +
+           HtmlBestandsNaam(bestand)),
+      soort_(bestand), modus_(modus), uploadNodig_(uploadNodig) {}
 
 bool CHtmlSchrijver::Open() {
     if (modus_ < kHtmlAanmaken) {
