@@ -2,7 +2,7 @@
 
 #include "app/morvelapp.h"
 #include "publish/htmlbestanden.h"
-#include "rating/standformules.h"
+#include "rating/actieveformules.h"
 
 #include <ctime>
 
@@ -34,7 +34,7 @@ void SchrijfUitslagenHtml(CMorvelApp& app, bool alle) {
 }
 
 void SchrijfStandHtml(CMorvelApp& app, bool alle) {
-    CStandFormules formules = StandFormules(app.settings);
+    CStandFormules formules = ActieveStandFormules(app.settings);
     SchrijfStandHtml(Bron(app), Modus(app.settings.HtmlStand(), alle), formules);
 }
 
@@ -54,7 +54,7 @@ std::string CsvBestand(const CMorvelApp& app) {
 }
 
 int SchrijfKlassenverloop(CMorvelApp& app) {
-    CStandFormules formules = StandFormules(app.settings);
+    CStandFormules formules = ActieveStandFormules(app.settings);
     return ExporteerKlassenverloop(app.competitie.spelers, app.competitie.rondes, formules,
                                    CsvBestand(app));
 }

@@ -12,8 +12,3 @@ struct CStandFormules {
     CFormule klasseNaVerlies;
     CFormule klasseNaJigo;
 };
-
-class CSettings;
-
-// The rules of the active points and class sets of `settings`.
-CStandFormules StandFormules(const CSettings& settings);
