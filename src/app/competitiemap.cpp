@@ -76,3 +76,12 @@ int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::s
     }
     return competitie.Lees();
 }
+
+std::string MapNaam(const std::string& map) {
+    std::string pad = map;
+    while (pad.size() > 1 && pad.back() == '/') {
+        pad.pop_back();
+    }
+    auto schuine = pad.find_last_of('/');
+    return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
+}

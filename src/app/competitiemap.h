@@ -15,3 +15,6 @@ std::string EersteDataFile(const std::string& map);
 // was read; otherwise -1 after a message when the competition cannot be found
 // or the file could not be read.
 int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::string& dataPad);
+
+// The competition's name, as listings show it: the last part of its folder path.
+std::string MapNaam(const std::string& map);

@@ -13,3 +13,4 @@ int OpdrachtInschrijflijst(const CArgumenten& argumenten);
 int OpdrachtStand(const CArgumenten& argumenten);
 int OpdrachtUitslag(const CArgumenten& argumenten);
 int OpdrachtVoorgift(const CArgumenten& argumenten);
+int OpdrachtIndeling(const CArgumenten& argumenten);

@@ -20,16 +20,6 @@ constexpr int kGelukt = 0;
 constexpr int kGemeld = 1;
 constexpr int kNietGelezen = 2;
 
-// The competition's name: the last part of its folder path.
-std::string MapNaam(const std::string& map) {
-    std::string pad = map;
-    while (pad.size() > 1 && pad.back() == '/') {
-        pad.pop_back();
-    }
-    auto schuine = pad.find_last_of('/');
-    return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
-}
-
 // The number of rounds up to and including the first one named `id`: an exact
 // match first, otherwise one that differs only in case; -1 when there is none.
 int RondesTot(const CRondes& rondes, const std::string& id) {

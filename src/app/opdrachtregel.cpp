@@ -42,6 +42,14 @@ const std::vector<COpdracht>& Opdrachten() {
          "voorgift en komi met de aktieve voorgiftformule; klassen in tienden (125 is 12.5); "
          "uitvoer: klasse zwart, klasse wit, voorgift",
          {}, 2, 2, OpdrachtVoorgift},
+        {"indeling",
+         "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... [--zaad S] [--seconden T] "
+         "[--log]",
+         "deelt de volgende ronde in zoals het indelingsvenster en drukt het indelingsblad af; N is "
+         "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening",
+         {{"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true}, {"--zaad", true},
+          {"--seconden", true}, {"--log", false}},
+         1, 1, OpdrachtIndeling},
     };
     return opdrachten;
 }
