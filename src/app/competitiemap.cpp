@@ -4,6 +4,7 @@
 #include "app/melding.h"
 #include "data/codering.h"
 #include "data/competitie.h"
+#include "data/witruimte.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,13 +15,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+char KleineLetter(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+// Alphabetical order ignoring the case of A-Z; names that differ in case only
+// keep a fixed order by their bytes.
+bool AlfabetischVoor(const std::string& a, const std::string& b) {
+    auto kleiner = [](char x, char y) {
+        return static_cast<unsigned char>(KleineLetter(x)) <
+               static_cast<unsigned char>(KleineLetter(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), kleiner)) {
+        return true;
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), kleiner)) {
+        return false;
+    }
+    return a < b;
+}
+
 bool EindigtOpTxt(const std::string& naam) {
     if (naam.size() < 4) {
         return false;
     }
     std::string staart = naam.substr(naam.size() - 4);
-    std::transform(staart.begin(), staart.end(), staart.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
+    std::transform(staart.begin(), staart.end(), staart.begin(), KleineLetter);
     return staart == ".txt";
 }
 
@@ -84,4 +104,27 @@ std::string MapNaam(const std::string& map) {
     }
     auto schuine = pad.find_last_of('/');
     return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
+}
+
+std::vector<std::string> CompetitieNamen(const std::string& dataPad) {
+    std::error_code fout;
+    std::vector<std::string> namen;
+    for (fs::directory_iterator it(NaarFsPad(dataPad.empty() ? "." : dataPad), fout), eind;
+         !fout && it != eind; it.increment(fout)) {
+        std::string naam = Utf8NaarCp1252(it->path().filename().string());
+        if (!naam.empty() && naam[0] != '.' && it->is_directory(fout)) {
+            namen.push_back(naam);
+        }
+    }
+    std::sort(namen.begin(), namen.end(), AlfabetischVoor);
+    return namen;
+}
+
+int ZoekCompetitie(const std::vector<std::string>& namen, const std::string& begin) {
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (BegintMetZonderHoofdletters(namen[i].c_str(), begin.c_str())) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
 }

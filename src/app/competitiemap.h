@@ -2,6 +2,7 @@
 // Finding a competition: its folder and its data file.
 
 #include <string>
+#include <vector>
 
 class CCompetitie;
 
@@ -18,3 +19,13 @@ int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::s
 
 // The competition's name, as listings show it: the last part of its folder path.
 std::string MapNaam(const std::string& map);
+
+// The competitions of the data directory `dataPad`: the names of its
+// sub-folders, sorted alphabetically ignoring case. Hidden folders (a name
+// that begins with '.') are left out. Empty when the folder cannot be read.
+std::vector<std::string> CompetitieNamen(const std::string& dataPad);
+
+// The position of the first name in `namen` that begins with `begin`,
+// ignoring the case of A-Z, or -1 when there is none.
+int ZoekCompetitie(const std::vector<std::string>& namen, const std::string& begin);
+
