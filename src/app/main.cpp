@@ -1,12 +1,16 @@
-// The program: without a command the main window, with one the command line.
+// The program: without a command the main window, with one the command line,
+// which never needs a display.
 
 #include "app/opdrachtregel.h"
+#include "app/vensterstart.h"
 
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> argumenten(argv + 1, argv + argc);
-    // The main window comes later; until then the program shows its help.
-    return VoerOpdrachtregelUit(argumenten);
+    if (IsOpdrachtregel(argumenten)) {
+        return VoerOpdrachtregelUit(argumenten);
+    }
+    return StartVensters(argc, argv, ProfielUitArgumenten(argumenten));
 }

@@ -10,6 +10,7 @@ Antwoord CQtMelder::Toon(const std::string& tekst, Knoppen knoppen, const std::s
     QString regels = NaarQString(tekst);
     regels.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     regels.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    doos.setTextFormat(Qt::PlainText); // texts such as "<Stop>-knop" are not markup
     doos.setText(regels);
     switch (knoppen) {
     case Knoppen::Ok:
