@@ -1,7 +1,6 @@
 // The pairing of the next round from the command line, made and published as
 // the pairing window does it.
 
-#include "app/competitiemap.h"
 #include "app/formatteer.h"
 #include "app/melding.h"
 #include "app/morvelapp.h"
@@ -182,7 +181,7 @@ int OpdrachtIndeling(const CArgumenten& argumenten) {
         return kFataleStartFout;
     }
     CCompetitie& competitie = app.competitie;
-    if (OpenCompetitie(competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
         return kNietGelezen;
     }
     CSpelers& spelers = competitie.spelers;
@@ -228,7 +227,7 @@ int OpdrachtIndeling(const CArgumenten& argumenten) {
     }
     Publiceer(lijst, app.indeling);
     std::string uit;
-    LijstIndeling(app.indeling, MapNaam(competitie.competitieMap), true, uit);
+    LijstIndeling(app.indeling, app.PeriodeNaam(), true, uit);
     if (keuzes.log) {
         uit += '\n';
         for (const std::string& regel : log.Regels()) {

@@ -1,7 +1,6 @@
 // Commands that publish the open competition: the HTML include files and the
 // spreadsheet exports. The command line never starts a spreadsheet.
 
-#include "app/competitiemap.h"
 #include "app/formatteer.h"
 #include "app/melding.h"
 #include "app/morvelapp.h"
@@ -67,7 +66,7 @@ template <typename Werk> int MetCompetitie(const CArgumenten& argumenten, Werk w
         return kFataleStartFout;
     }
     CMeldingTeller teller;
-    if (OpenCompetitie(app.competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
         return kNietGelezen;
     }
     werk(app);

@@ -1,7 +1,6 @@
 // The standings and the results of a round as listings, and the handicap of a
 // game between two classes.
 
-#include "app/competitiemap.h"
 #include "app/formatteer.h"
 #include "app/melding.h"
 #include "app/morvelapp.h"
@@ -40,7 +39,7 @@ int OpdrachtStand(const CArgumenten& argumenten) {
     }
     CMeldingTeller teller;
     CCompetitie& competitie = app.competitie;
-    if (OpenCompetitie(competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
         return kNietGelezen;
     }
     CStandFormules formules = ActieveStandFormules(app.settings);
@@ -57,7 +56,7 @@ int OpdrachtStand(const CArgumenten& argumenten) {
     }
     BerekenStand(competitie.spelers, competitie.rondes, aantal, formules);
     std::string uit;
-    CLijstBron bron{competitie.spelers, competitie.rondes, MapNaam(competitie.competitieMap)};
+    CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
     if (LijstStand(bron, id, true, formules, uit) != 0) {
         return kGemeld;
     }
@@ -72,7 +71,7 @@ int OpdrachtUitslag(const CArgumenten& argumenten) {
     }
     CMeldingTeller teller;
     CCompetitie& competitie = app.competitie;
-    if (OpenCompetitie(competitie, argumenten.woorden[0], app.settings.DataPad()) != 0) {
+    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
         return kNietGelezen;
     }
     int positie = -1;
@@ -87,7 +86,7 @@ int OpdrachtUitslag(const CArgumenten& argumenten) {
         positie = nummer - 1;
     }
     std::string uit;
-    CLijstBron bron{competitie.spelers, competitie.rondes, MapNaam(competitie.competitieMap)};
+    CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
     if (LijstUitslag(bron, positie, uit) != 0) {
         return kGemeld;
     }

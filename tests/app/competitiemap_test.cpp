@@ -1,10 +1,12 @@
 #include "app/competitiemap.h"
 
 #include "app/mappen.h"
+#include "app/morvelapp.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,4 +62,13 @@ TEST(ZoekCompetitie, EersteNaamDieZoBegintZonderOpHoofdlettersTeLetten) {
     EXPECT_EQ(0, ZoekCompetitie(namen, ""));
     EXPECT_EQ(-1, ZoekCompetitie(namen, "Zomer"));
     EXPECT_EQ(-1, ZoekCompetitie({}, ""));
+}
+
+TEST(VanafProgrammaMap, EenRelatiefPadLigtInDeMapVanHetProgramma) {
+    const std::string map = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+    EXPECT_EQ(map + "/competities", VanafProgrammaMap("competities"));
+    EXPECT_EQ(map + "/club/data", VanafProgrammaMap("./club/data"));
+    EXPECT_EQ(map, VanafProgrammaMap("."));
+    EXPECT_EQ("/srv/morvel", VanafProgrammaMap("/srv/morvel"));
+    EXPECT_EQ("", VanafProgrammaMap(""));
 }
