@@ -5,6 +5,7 @@
 #include "app/melding.h"
 #include "app/morvelapp.h"
 #include "app/opdrachten.h"
+#include "app/publiceren.h"
 #include "pairing/indelingmaken.h"
 #include "pairing/indelingslog.h"
 #include "pairing/indelingzoeker.h"
@@ -58,6 +59,8 @@ struct CIndelingKeuzes {
     std::optional<uint32_t> zaad;
     int32_t seconden = kStandaardSeconden;
     bool log = false;
+    bool publiceer = false; // write "indeling.inc" as its mode asks
+    bool alle = false;      // ... and also when its mode is 0
 };
 
 // Decimal digits within the range of a seed (0 to 2^32 - 1).
@@ -132,6 +135,11 @@ int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
         }
     }
     keuzes.log = argumenten.Heeft("--log");
+    keuzes.publiceer = argumenten.Heeft("--publiceer");
+    keuzes.alle = argumenten.Heeft("--alle");
+    if (keuzes.alle && !keuzes.publiceer) {
+        return Gebruiksfout("De optie --alle hoort bij --publiceer.");
+    }
     return 0;
 }
 
@@ -235,5 +243,12 @@ int OpdrachtIndeling(const CArgumenten& argumenten) {
         }
     }
     SchrijfUit(uit);
+    if (keuzes.publiceer) {
+        CMeldingTeller teller;
+        SchrijfIndelingHtml(app, keuzes.alle);
+        if (teller.aantal != 0) {
+            return kGemeld;
+        }
+    }
     return kGelukt;
 }

@@ -44,11 +44,12 @@ const std::vector<COpdracht>& Opdrachten() {
          {}, 2, 2, OpdrachtVoorgift},
         {"indeling",
          "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... [--zaad S] [--seconden T] "
-         "[--log]",
+         "[--log] [--publiceer [--alle]]",
          "deelt de volgende ronde in zoals het indelingsvenster en drukt het indelingsblad af; N is "
-         "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening",
+         "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening, "
+         "--publiceer schrijft indeling.inc volgens zijn html-instelling (met --alle altijd)",
          {{"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true}, {"--zaad", true},
-          {"--seconden", true}, {"--log", false}},
+          {"--seconden", true}, {"--log", false}, {"--publiceer", false}, {"--alle", false}},
          1, 1, OpdrachtIndeling},
     };
     return opdrachten;

@@ -5,8 +5,10 @@
 #include "tijdelijke_map.h"
 #include "tijdzone.h"
 
+#include <ctime>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace {
 
@@ -91,6 +93,47 @@ TEST_F(PubliceerOpdracht, InschrijflijstMetDeLijstparametersUitHetProfiel) {
     EXPECT_EQ("\r\n\r\nAan-/afmeldingen\r\n\r\nNaam;2-3-2026;16-3-2026;6-4-2026;\r\n\r\n"
               "Anna;+;+;+;\r\nBert;+;+;+;\r\nJos\xE9;+;+;+;\r\nbert;-;-;-;\r\n",
               Inhoud("club.csv"));
+}
+
+// The date row of "indeling.inc" for today, in the time zone of the test, as
+// a regular expression.
+std::string DatumRij() {
+    std::time_t nu = std::time(nullptr);
+    std::tm tm{};
+    ::localtime_r(&nu, &tm);
+    return "<TR><TD ColSpan=3><B>Indeling</B> \\(gegenereerd op " + std::to_string(tm.tm_mday) +
+           "-" + std::to_string(tm.tm_mon + 1) + "-" + std::to_string(tm.tm_year + 1900) +
+           "\\)</TD></TR>";
+}
+
+TEST_F(PubliceerOpdracht, IndelingPubliceertVolgensDeModus) {
+    CTijdzone tijdzone("UTC0");
+    const std::vector<std::string> indeling = {"indeling", "club", "--deelnemers", "1,3",
+                                               "--zaad",   "7",    "--publiceer"};
+    CProgrammaUitvoer u = Voer(indeling);
+    ASSERT_EQ(0, u.status) << u.fout;
+    std::string inhoud = Inhoud("indeling.inc");
+    EXPECT_TRUE(std::regex_match(
+        inhoud, std::regex("<Table CellSpacing=\"0\" Border=\"1\">\r\n"
+                           "<Col Align=\"Left\">\r\n<Col Align=\"Left\">\r\n"
+                           "<Col Align=\"Center\">\r\n" +
+                           DatumRij() +
+                           "<TR><TH>Zwart</TH><TH>Wit</TH><TH>Voorgift/Komi</TH></TR>\r\n"
+                           "<TR><TD>(Anna|Bert)&nbsp;</TD><TD>(Anna|Bert)&nbsp;</TD>"
+                           "<TD>&nbsp;[^<]+&nbsp;</TH></TD>\r\n</Table>\r\n")))
+        << inhoud;
+
+    SchrijfProfiel("Indeling=0\n");
+    std::filesystem::remove(map.Bestand("club/indeling.inc"));
+    EXPECT_EQ(0, Voer(indeling).status);
+    EXPECT_FALSE(Bestaat("indeling.inc"));
+    std::vector<std::string> alle = indeling;
+    alle.push_back("--alle");
+    EXPECT_EQ(0, Voer(alle).status);
+    EXPECT_EQ(inhoud, Inhoud("indeling.inc"));
+
+    EXPECT_EQ(64, Voer({"indeling", "club", "--alle"}).status);
+    EXPECT_FALSE(Bestaat("club.csv"));
 }
 
 TEST_F(PubliceerOpdracht, FouteInvoer) {
