@@ -4,6 +4,7 @@
 #include "app/melding.h"
 #include "app/morvelapp.h"
 #include "app/pictogram.h"
+#include "app/publiceren.h"
 #include "app/qttekst.h"
 
 #include <QComboBox>
@@ -230,7 +231,7 @@ void CMorvelDlg::Inschrijflijst() {
 }
 
 void CMorvelDlg::Klassenverloop() {
-    NogNietBeschikbaar("Klassenverloop");
+    ExporteerKlassenverloop(app_);
 }
 
 void CMorvelDlg::Stand() {

@@ -169,6 +169,14 @@ TEST_F(Hoofdvenster, AfsluitenKnopSchrijftOok) {
     EXPECT_NE(std::string::npos, LeesAlles(Bestand("Najaar")).find("Sien Sluiter"));
 }
 
+TEST_F(Hoofdvenster, KlassenverloopSchrijftHetCsvBestandEnBiedtDeSpreadsheetAan) {
+    MaakCompetitie("Najaar", "Nico Najaar");
+    Start("Najaar");
+    recorder.Verwacht("Spreadsheet proberen op te starten?", Antwoord::Nee);
+    QTest::mouseClick(venster->findChild<QPushButton*>("klassenverloop"), Qt::LeftButton);
+    EXPECT_EQ(";Nico Najaar;\r\n", LeesAlles(data + "/Najaar/Najaar.csv"));
+}
+
 TEST_F(Hoofdvenster, MapZonderDatabestandZetDeCommandosUit) {
     MaakCompetitie("Najaar", "Nico Najaar");
     MaakMappen(data + "/Leeg", false);
