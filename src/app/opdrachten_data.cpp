@@ -2,15 +2,11 @@
 
 #include "app/formatteer.h"
 #include "app/melding.h"
-#include "app/morvelapp.h"
 #include "app/opdrachten.h"
+#include "app/opdrachtstart.h"
 #include "data/witruimte.h"
 
 namespace {
-
-constexpr int kGelukt = 0;
-constexpr int kGemeld = 1;
-constexpr int kNietGelezen = 2;
 
 std::string MapVanBestand(const std::string& pad) {
     auto schuine = pad.find_last_of('/');
@@ -27,18 +23,16 @@ bool Open(CCompetitie& competitie, const std::string& pad) {
 } // namespace
 
 int OpdrachtControleer(const CArgumenten& argumenten) {
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CCompetitie& competitie = app.competitie;
-    CMeldingTeller teller;
-    if (!Open(competitie, argumenten.woorden[0])) {
-        return kNietGelezen;
-    }
-    SchrijfUit(Formatteer("formaat %d, %zu spelers, %d rondes\n", competitie.Formaat(),
-                          competitie.spelers.Aantal(), competitie.rondes.Aantal()));
-    return teller.aantal == 0 ? kGelukt : kGemeld;
+    return MetApp(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        CMeldingTeller teller;
+        if (!Open(competitie, argumenten.woorden[0])) {
+            return kNietGelezen;
+        }
+        SchrijfUit(Formatteer("formaat %d, %zu spelers, %d rondes\n", competitie.Formaat(),
+                              competitie.spelers.Aantal(), competitie.rondes.Aantal()));
+        return teller.aantal == 0 ? kGelukt : kGemeld;
+    });
 }
 
 int OpdrachtHerschrijf(const CArgumenten& argumenten) {
@@ -53,17 +47,15 @@ int OpdrachtHerschrijf(const CArgumenten& argumenten) {
         }
         formaat = static_cast<int>(getal);
     }
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CCompetitie& competitie = app.competitie;
-    if (!Open(competitie, argumenten.woorden[0])) {
-        return kNietGelezen;
-    }
-    if (formaat >= 0) {
-        competitie.SetFormaat(formaat);
-    }
-    competitie.spelers.ZetGewijzigd(); // written back even when nothing changed
-    return competitie.Schrijf() == 0 ? kGelukt : kGemeld;
+    return MetApp(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        if (!Open(competitie, argumenten.woorden[0])) {
+            return kNietGelezen;
+        }
+        if (formaat >= 0) {
+            competitie.SetFormaat(formaat);
+        }
+        competitie.spelers.ZetGewijzigd(); // written back even when nothing changed
+        return competitie.Schrijf() == 0 ? kGelukt : kGemeld;
+    });
 }

@@ -5,6 +5,7 @@
 #include "app/melding.h"
 #include "app/morvelapp.h"
 #include "app/opdrachten.h"
+#include "app/opdrachtstart.h"
 #include "app/publiceren.h"
 #include "pairing/indelingmaken.h"
 #include "pairing/indelingslog.h"
@@ -21,9 +22,6 @@
 
 namespace {
 
-constexpr int kGelukt = 0;
-constexpr int kGemeld = 1;
-constexpr int kNietGelezen = 2;
 constexpr int32_t kStandaardSeconden = 10;
 
 using CNummerPaar = std::pair<int32_t, int32_t>;
@@ -184,71 +182,67 @@ int OpdrachtIndeling(const CArgumenten& argumenten) {
     if (int fout = LeesKeuzes(argumenten, keuzes); fout != 0) {
         return fout;
     }
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CCompetitie& competitie = app.competitie;
-    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
-        return kNietGelezen;
-    }
-    CSpelers& spelers = competitie.spelers;
-    if (!ControleerSpelers(spelers, keuzes)) {
-        return kGemeld;
-    }
-    CStandFormules formules = ActieveStandFormules(app.settings);
-    BerekenStand(spelers, competitie.rondes, -1, formules);
-    std::optional<CVoorgift> voorgift;
-    if (ActieveVoorgift(app.settings, voorgift) != 0) {
-        return kGemeld;
-    }
-
-    for (CSpeler& s : spelers) {
-        s.meedoen = s.standaardIndelen != 0 ? 1 : 0;
-    }
-    if (keuzes.deelnemers) {
-        for (CSpeler& s : spelers) {
-            s.meedoen = 0;
-        }
-        for (int32_t nummer : *keuzes.deelnemers) {
-            spelers.Zoek(nummer)->meedoen = 1;
-        }
-    }
-    std::vector<CIndelingsRegel> lijst;
-    for (auto [een, twee] : keuzes.vast) {
-        CSpeler& a = *spelers.Zoek(een);
-        CSpeler& b = *spelers.Zoek(twee);
-        lijst.push_back(MaakVastPaar(a, b));
-        a.meedoen = 0;
-        b.meedoen = 0;
-    }
-    for (auto [een, twee] : keuzes.geblokkeerd) {
-        lijst.push_back({spelers.Zoek(een)->naam, spelers.Zoek(twee)->naam, kTekstGeblokkeerd,
-                         kSoortGeblokkeerd});
-    }
-
-    CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
-    CIndelingsLog log;
-    if (GenereerIndeling(spelers, competitie.rondes, IndelingsParameters(app.settings), *voorgift,
-                         lijst, voortgang, log, keuzes.zaad.value_or(TijdZaad())) != 0) {
-        return kGemeld;
-    }
-    Publiceer(lijst, app.indeling);
-    std::string uit;
-    LijstIndeling(app.indeling, app.PeriodeNaam(), true, uit);
-    if (keuzes.log) {
-        uit += '\n';
-        for (const std::string& regel : log.Regels()) {
-            uit += regel + '\n';
-        }
-    }
-    SchrijfUit(uit);
-    if (keuzes.publiceer) {
-        CMeldingTeller teller;
-        SchrijfIndelingHtml(app, keuzes.alle);
-        if (teller.aantal != 0) {
+    return MetCompetitie(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        CSpelers& spelers = competitie.spelers;
+        if (!ControleerSpelers(spelers, keuzes)) {
             return kGemeld;
         }
-    }
-    return kGelukt;
+        CStandFormules formules = ActieveStandFormules(app.settings);
+        BerekenStand(spelers, competitie.rondes, -1, formules);
+        std::optional<CVoorgift> voorgift;
+        if (ActieveVoorgift(app.settings, voorgift) != 0) {
+            return kGemeld;
+        }
+
+        for (CSpeler& s : spelers) {
+            s.meedoen = s.standaardIndelen != 0 ? 1 : 0;
+        }
+        if (keuzes.deelnemers) {
+            for (CSpeler& s : spelers) {
+                s.meedoen = 0;
+            }
+            for (int32_t nummer : *keuzes.deelnemers) {
+                spelers.Zoek(nummer)->meedoen = 1;
+            }
+        }
+        std::vector<CIndelingsRegel> lijst;
+        for (auto [een, twee] : keuzes.vast) {
+            CSpeler& a = *spelers.Zoek(een);
+            CSpeler& b = *spelers.Zoek(twee);
+            lijst.push_back(MaakVastPaar(a, b));
+            a.meedoen = 0;
+            b.meedoen = 0;
+        }
+        for (auto [een, twee] : keuzes.geblokkeerd) {
+            lijst.push_back({spelers.Zoek(een)->naam, spelers.Zoek(twee)->naam, kTekstGeblokkeerd,
+                             kSoortGeblokkeerd});
+        }
+
+        CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
+        CIndelingsLog log;
+        if (GenereerIndeling(spelers, competitie.rondes, IndelingsParameters(app.settings),
+                             *voorgift, lijst, voortgang, log,
+                             keuzes.zaad.value_or(TijdZaad())) != 0) {
+            return kGemeld;
+        }
+        Publiceer(lijst, app.indeling);
+        std::string uit;
+        LijstIndeling(app.indeling, app.PeriodeNaam(), true, uit);
+        if (keuzes.log) {
+            uit += '\n';
+            for (const std::string& regel : log.Regels()) {
+                uit += regel + '\n';
+            }
+        }
+        SchrijfUit(uit);
+        if (keuzes.publiceer) {
+            CMeldingTeller teller;
+            SchrijfIndelingHtml(app, keuzes.alle);
+            if (teller.aantal != 0) {
+                return kGemeld;
+            }
+        }
+        return kGelukt;
+    });
 }

@@ -5,16 +5,13 @@
 #include "app/melding.h"
 #include "app/morvelapp.h"
 #include "app/opdrachten.h"
+#include "app/opdrachtstart.h"
 #include "app/publiceren.h"
 
 #include <ctime>
 #include <optional>
 
 namespace {
-
-constexpr int kGelukt = 0;
-constexpr int kGemeld = 1;
-constexpr int kNietGelezen = 2;
 
 bool IsSchrikkeljaar(int jaar) {
     return (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
@@ -57,31 +54,21 @@ CDatum Vandaag() {
     return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
 }
 
-// Runs `werk` on the competition that the command names, with the settings of
-// its profile. The exit status: 0, 1 when anything was reported, 2 when the
-// competition could not be read.
-template <typename Werk> int MetCompetitie(const CArgumenten& argumenten, Werk werk) {
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CMeldingTeller teller;
-    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
-        return kNietGelezen;
-    }
-    werk(app);
-    return teller.aantal == 0 ? kGelukt : kGemeld;
-}
-
 } // namespace
 
 int OpdrachtHtml(const CArgumenten& argumenten) {
     const bool alle = argumenten.Heeft("--alle");
-    return MetCompetitie(argumenten, [alle](CMorvelApp& app) { SchrijfRondeHtml(app, alle); });
+    return MetCompetitie(argumenten, [alle](CMorvelApp& app) {
+        SchrijfRondeHtml(app, alle);
+        return kGelukt;
+    });
 }
 
 int OpdrachtKlassenverloop(const CArgumenten& argumenten) {
-    return MetCompetitie(argumenten, [](CMorvelApp& app) { SchrijfKlassenverloop(app); });
+    return MetCompetitie(argumenten, [](CMorvelApp& app) {
+        SchrijfKlassenverloop(app);
+        return kGelukt;
+    });
 }
 
 int OpdrachtInschrijflijst(const CArgumenten& argumenten) {
@@ -96,6 +83,8 @@ int OpdrachtInschrijflijst(const CArgumenten& argumenten) {
         }
         eerste = *datum;
     }
-    return MetCompetitie(argumenten,
-                         [&eerste](CMorvelApp& app) { SchrijfInschrijflijst(app, eerste); });
+    return MetCompetitie(argumenten, [&eerste](CMorvelApp& app) {
+        SchrijfInschrijflijst(app, eerste);
+        return kGelukt;
+    });
 }

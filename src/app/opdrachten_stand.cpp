@@ -5,6 +5,7 @@
 #include "app/melding.h"
 #include "app/morvelapp.h"
 #include "app/opdrachten.h"
+#include "app/opdrachtstart.h"
 #include "data/witruimte.h"
 #include "publish/lijsten.h"
 #include "rating/actieveformules.h"
@@ -14,10 +15,6 @@
 #include <optional>
 
 namespace {
-
-constexpr int kGelukt = 0;
-constexpr int kGemeld = 1;
-constexpr int kNietGelezen = 2;
 
 // The number of rounds up to and including the first one named `id`: an exact
 // match first, otherwise one that differs only in case; -1 when there is none.
@@ -33,65 +30,54 @@ int RondesTot(const CRondes& rondes, const std::string& id) {
 } // namespace
 
 int OpdrachtStand(const CArgumenten& argumenten) {
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CMeldingTeller teller;
-    CCompetitie& competitie = app.competitie;
-    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
-        return kNietGelezen;
-    }
-    CStandFormules formules = ActieveStandFormules(app.settings);
-    std::optional<std::string> id;
-    int aantal = -1;
-    if (argumenten.Heeft("--ronde")) {
-        aantal = RondesTot(competitie.rondes, argumenten.Waarde("--ronde"));
-        if (aantal < 0) {
-            Meld("De ronde '" + argumenten.Waarde("--ronde") +
-                 "' bestaat niet in deze competitie.");
+    return MetCompetitie(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        CStandFormules formules = ActieveStandFormules(app.settings);
+        std::optional<std::string> id;
+        int aantal = -1;
+        if (argumenten.Heeft("--ronde")) {
+            aantal = RondesTot(competitie.rondes, argumenten.Waarde("--ronde"));
+            if (aantal < 0) {
+                Meld("De ronde '" + argumenten.Waarde("--ronde") +
+                     "' bestaat niet in deze competitie.");
+                return kGemeld;
+            }
+            id = competitie.rondes.Ronde(aantal - 1).identificatie;
+        }
+        BerekenStand(competitie.spelers, competitie.rondes, aantal, formules);
+        std::string uit;
+        CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
+        if (LijstStand(bron, id, true, formules, uit) != 0) {
             return kGemeld;
         }
-        id = competitie.rondes.Ronde(aantal - 1).identificatie;
-    }
-    BerekenStand(competitie.spelers, competitie.rondes, aantal, formules);
-    std::string uit;
-    CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
-    if (LijstStand(bron, id, true, formules, uit) != 0) {
-        return kGemeld;
-    }
-    SchrijfUit(uit);
-    return teller.aantal == 0 ? kGelukt : kGemeld;
+        SchrijfUit(uit);
+        return kGelukt;
+    });
 }
 
 int OpdrachtUitslag(const CArgumenten& argumenten) {
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    CMeldingTeller teller;
-    CCompetitie& competitie = app.competitie;
-    if (app.OpenCompetitie(argumenten.woorden[0]) != 0) {
-        return kNietGelezen;
-    }
-    int positie = -1;
-    if (argumenten.Heeft("--ronde")) {
-        const std::string waarde = argumenten.Waarde("--ronde");
-        int32_t nummer = 0;
-        if (!LeesGeheelGetal(waarde, nummer) || nummer < 1 || nummer > competitie.rondes.Aantal()) {
-            Meld(Formatteer("Er is geen ronde %s; deze competitie heeft %d rondes.", waarde.c_str(),
-                            competitie.rondes.Aantal()));
+    return MetCompetitie(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        int positie = -1;
+        if (argumenten.Heeft("--ronde")) {
+            const std::string waarde = argumenten.Waarde("--ronde");
+            int32_t nummer = 0;
+            if (!LeesGeheelGetal(waarde, nummer) || nummer < 1 ||
+                nummer > competitie.rondes.Aantal()) {
+                Meld(Formatteer("Er is geen ronde %s; deze competitie heeft %d rondes.",
+                                waarde.c_str(), competitie.rondes.Aantal()));
+                return kGemeld;
+            }
+            positie = nummer - 1;
+        }
+        std::string uit;
+        CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
+        if (LijstUitslag(bron, positie, uit) != 0) {
             return kGemeld;
         }
-        positie = nummer - 1;
-    }
-    std::string uit;
-    CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
-    if (LijstUitslag(bron, positie, uit) != 0) {
-        return kGemeld;
-    }
-    SchrijfUit(uit);
-    return teller.aantal == 0 ? kGelukt : kGemeld;
+        SchrijfUit(uit);
+        return kGelukt;
+    });
 }
 
 int OpdrachtVoorgift(const CArgumenten& argumenten) {
@@ -102,18 +88,16 @@ int OpdrachtVoorgift(const CArgumenten& argumenten) {
                                 "' is geen geheel getal (in tienden, bijvoorbeeld 125).");
         }
     }
-    CMorvelApp app(argumenten.profiel);
-    if (app.settings.Fataal()) {
-        return kFataleStartFout;
-    }
-    std::optional<CVoorgift> voorgift;
-    if (ActieveVoorgift(app.settings, voorgift) != 0) {
-        return kGemeld;
-    }
-    if (MoetWisselen(klassen[0], klassen[1])) {
-        std::swap(klassen[0], klassen[1]);
-    }
-    SchrijfUit(Formatteer("%d\t%d\t%s\n", klassen[0], klassen[1],
-                          voorgift->Tekst(klassen[0], klassen[1]).c_str()));
-    return kGelukt;
+    return MetApp(argumenten, [&](CMorvelApp& app) {
+        std::optional<CVoorgift> voorgift;
+        if (ActieveVoorgift(app.settings, voorgift) != 0) {
+            return kGemeld;
+        }
+        if (MoetWisselen(klassen[0], klassen[1])) {
+            std::swap(klassen[0], klassen[1]);
+        }
+        SchrijfUit(Formatteer("%d\t%d\t%s\n", klassen[0], klassen[1],
+                              voorgift->Tekst(klassen[0], klassen[1]).c_str()));
+        return kGelukt;
+    });
 }
