@@ -28,4 +28,3 @@ std::vector<std::string> CompetitieNamen(const std::string& dataPad);
 // The position of the first name in `namen` that begins with `begin`,
 // ignoring the case of A-Z, or -1 when there is none.
 int ZoekCompetitie(const std::vector<std::string>& namen, const std::string& begin);
-

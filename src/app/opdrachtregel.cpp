@@ -12,45 +12,91 @@ namespace {
 
 const std::vector<COpdracht>& Opdrachten() {
     static const std::vector<COpdracht> opdrachten = {
-        {"controleer", "BESTAND",
-         "leest een databestand en meldt wat er niet klopt; uitvoer: formaat F, S spelers, R rondes",
-         {}, 1, 1, OpdrachtControleer},
-        {"herschrijf", "BESTAND [--formaat 2]",
+        {"controleer",
+         "BESTAND",
+         "leest een databestand en meldt wat er niet klopt; uitvoer: formaat F, S spelers, R "
+         "rondes",
+         {},
+         1,
+         1,
+         OpdrachtControleer},
+        {"herschrijf",
+         "BESTAND [--formaat 2]",
          "leest een databestand en schrijft het opnieuw weg, eventueel in een hoger formaat",
-         {{"--formaat", true}}, 1, 1, OpdrachtHerschrijf},
-        {"formule", "TEKST [W V J P R K]",
+         {{"--formaat", true}},
+         1,
+         1,
+         OpdrachtHerschrijf},
+        {"formule",
+         "TEKST [W V J P R K]",
          "berekent een formule met de gegeven waarden (ontbrekende zijn 0); uitvoer: de waarde",
-         {}, 1, 7, OpdrachtFormule},
-        {"html", "MAP [--alle]",
+         {},
+         1,
+         7,
+         OpdrachtFormule},
+        {"html",
+         "MAP [--alle]",
          "schrijft uitslag.inc, uitslagen.inc en stand.inc in de competitiemap, elk volgens zijn "
          "html-instelling; met --alle alle drie",
-         {{"--alle", false}}, 1, 1, OpdrachtHtml},
-        {"klassenverloop", "MAP",
+         {{"--alle", false}},
+         1,
+         1,
+         OpdrachtHtml},
+        {"klassenverloop",
+         "MAP",
          "schrijft het klassenverloop als .csv-bestand naast het databestand",
-         {}, 1, 1, OpdrachtKlassenverloop},
-        {"inschrijflijst", "MAP [--datum D-M-JJJJ]",
+         {},
+         1,
+         1,
+         OpdrachtKlassenverloop},
+        {"inschrijflijst",
+         "MAP [--datum D-M-JJJJ]",
          "schrijft de inschrijflijst vanaf de datum (standaard vandaag) als .csv-bestand naast "
          "het databestand, met de lijstparameters uit het profiel",
-         {{"--datum", true}}, 1, 1, OpdrachtInschrijflijst},
-        {"stand", "MAP [--ronde ID]",
+         {{"--datum", true}},
+         1,
+         1,
+         OpdrachtInschrijflijst},
+        {"stand",
+         "MAP [--ronde ID]",
          "de stand na de ronde ID (standaard de laatste ronde), zoals het standvenster hem afdrukt",
-         {{"--ronde", true}}, 1, 1, OpdrachtStand},
-        {"uitslag", "MAP [--ronde N]",
+         {{"--ronde", true}},
+         1,
+         1,
+         OpdrachtStand},
+        {"uitslag",
+         "MAP [--ronde N]",
          "de uitslagen van ronde N, geteld vanaf 1 (standaard de laatste ronde)",
-         {{"--ronde", true}}, 1, 1, OpdrachtUitslag},
-        {"voorgift", "KLASSE KLASSE",
+         {{"--ronde", true}},
+         1,
+         1,
+         OpdrachtUitslag},
+        {"voorgift",
+         "KLASSE KLASSE",
          "voorgift en komi met de aktieve voorgiftformule; klassen in tienden (125 is 12.5); "
          "uitvoer: klasse zwart, klasse wit, voorgift",
-         {}, 2, 2, OpdrachtVoorgift},
+         {},
+         2,
+         2,
+         OpdrachtVoorgift},
         {"indeling",
          "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... [--zaad S] [--seconden T] "
          "[--log] [--publiceer [--alle]]",
-         "deelt de volgende ronde in zoals het indelingsvenster en drukt het indelingsblad af; N is "
+         "deelt de volgende ronde in zoals het indelingsvenster en drukt het indelingsblad af; N "
+         "is "
          "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening, "
          "--publiceer schrijft indeling.inc volgens zijn html-instelling (met --alle altijd)",
-         {{"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true}, {"--zaad", true},
-          {"--seconden", true}, {"--log", false}, {"--publiceer", false}, {"--alle", false}},
-         1, 1, OpdrachtIndeling},
+         {{"--deelnemers", true},
+          {"--blokkeer", true},
+          {"--vast", true},
+          {"--zaad", true},
+          {"--seconden", true},
+          {"--log", false},
+          {"--publiceer", false},
+          {"--alle", false}},
+         1,
+         1,
+         OpdrachtIndeling},
     };
     return opdrachten;
 }
@@ -73,7 +119,9 @@ const COptie* ZoekOptie(const COpdracht& opdracht, const std::string& naam) {
     return nullptr;
 }
 
-bool IsHulp(const std::string& woord) { return woord == "--help" || woord == "-h" || woord == "help"; }
+bool IsHulp(const std::string& woord) {
+    return woord == "--help" || woord == "-h" || woord == "help";
+}
 
 } // namespace
 
