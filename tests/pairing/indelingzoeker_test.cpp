@@ -28,10 +28,10 @@ struct Zoektocht {
     CIndelingZoeker zoeker;
 };
 
-TEST(VolledigeZoektocht, ProbeertPartnersInVasteVolgorde) {
-    // Four rounds shape the costs so that every pairing beats the one before:
-    // {0-3, 1-2} costs 0, {1-3, 0-2} -3200 and {2-3, 0-1} -7200.
-    CIndelingOpstelling o;
+// Four equal players whose four rounds shape the costs so that every pairing
+// the full search tries beats the one before: {0-3, 1-2} costs 0, {1-3, 0-2}
+// -3200 and {2-3, 0-1} -7200. Returns the parameters that give those costs.
+CIndelingsParameters StijgendeWinst(CIndelingOpstelling& o) {
     GelijkeSpelers(o, 4);
     o.Ronde({{0, 1}, {2, 3}});
     o.Ronde({{1, 3}, {0, 2}});
@@ -39,6 +39,12 @@ TEST(VolledigeZoektocht, ProbeertPartnersInVasteVolgorde) {
     o.Ronde({{0, 3}, {1, 2}});
     CIndelingsParameters p;
     p.PenaltyNietZoIngedeeldGrens = 10;
+    return p;
+}
+
+TEST(VolledigeZoektocht, ProbeertPartnersInVasteVolgorde) {
+    CIndelingOpstelling o;
+    CIndelingsParameters p = StijgendeWinst(o);
     Zoektocht z(o, p);
     ASSERT_TRUE(z.zoeker.ZoekVolledig());
     EXPECT_EQ(z.voortgang.besten, (std::vector<int64_t>{0, -3200, -7200}));
@@ -266,15 +272,9 @@ TEST(Stoppen, OneindigeRandomZoektochtLooptTotStop) {
 }
 
 TEST(Stoppen, VolledigeZoektochtHoudtDeBesteTotDanToe) {
-    // The costs of the first test; a stop at the second better pairing keeps it.
+    // A stop at the second better pairing keeps it.
     CIndelingOpstelling o;
-    GelijkeSpelers(o, 4);
-    o.Ronde({{0, 1}, {2, 3}});
-    o.Ronde({{1, 3}, {0, 2}});
-    o.Ronde({});
-    o.Ronde({{0, 3}, {1, 2}});
-    CIndelingsParameters p;
-    p.PenaltyNietZoIngedeeldGrens = 10;
+    CIndelingsParameters p = StijgendeWinst(o);
     Zoektocht z(o, p);
     z.voortgang.stopNaBesten = 2;
     ASSERT_TRUE(z.zoeker.ZoekVolledig());
