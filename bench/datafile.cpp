@@ -1,6 +1,6 @@
 // Reading a large competition: 2,000 players and 500 rounds of 50 games.
 
-#include "app/melding.h"
+#include "base/melding.h"
 #include "data/competitie.h"
 
 #include <benchmark/benchmark.h>

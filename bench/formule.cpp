@@ -1,6 +1,6 @@
 // Evaluations per second of the default komi formula over the usual class differences.
 
-#include "rating/formule.h"
+#include "formule/formule.h"
 
 #include <benchmark/benchmark.h>
 

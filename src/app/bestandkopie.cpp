@@ -1,9 +1,9 @@
 #include "app/bestandkopie.h"
 
-#include "app/formatteer.h"
-#include "app/mappen.h"
-#include "app/melding.h"
-#include "app/platform.h"
+#include "base/formatteer.h"
+#include "base/mappen.h"
+#include "base/melding.h"
+#include "base/platform.h"
 
 int FileCopy(const std::string& bron, const std::string& doel) {
     MaakMappen(doel, true);

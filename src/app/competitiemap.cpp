@@ -1,10 +1,10 @@
 #include "app/competitiemap.h"
 
-#include "app/mappen.h"
-#include "app/melding.h"
-#include "data/codering.h"
+#include "base/mappen.h"
+#include "base/melding.h"
+#include "base/codering.h"
 #include "data/competitie.h"
-#include "data/witruimte.h"
+#include "base/witruimte.h"
 
 #include <algorithm>
 #include <filesystem>

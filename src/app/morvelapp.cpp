@@ -2,7 +2,7 @@
 
 #include "app/bestandkopie.h"
 #include "app/competitiemap.h"
-#include "app/platform.h"
+#include "base/platform.h"
 
 CMorvelApp::CMorvelApp(const std::string& profielPad) : settings(profielPad) {
     competitie.naSchrijven = [this](const std::string& datafile) {

@@ -1,11 +1,11 @@
 #include "data/competitie.h"
 
-#include "app/formatteer.h"
-#include "app/melding.h"
-#include "app/platform.h"
-#include "data/codering.h"
-#include "data/regellezer.h"
-#include "data/witruimte.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "base/platform.h"
+#include "base/codering.h"
+#include "base/regellezer.h"
+#include "base/witruimte.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "data/klassetekst.h"
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 
 std::string KlasseTekst(int32_t klasse) {
     int32_t c = klasse / 10;

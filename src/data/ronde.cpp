@@ -1,9 +1,9 @@
 #include "data/ronde.h"
 
-#include "app/formatteer.h"
-#include "app/melding.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "data/speler.h"
-#include "data/witruimte.h"
+#include "base/witruimte.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 // The player register: the members who take part in the open competition.
 
-#include "rating/stand.h"
+#include "data/stand.h"
 
 #include <cstdint>
 #include <memory>

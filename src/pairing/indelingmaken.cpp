@@ -1,6 +1,6 @@
 #include "pairing/indelingmaken.h"
 
-#include "app/melding.h"
+#include "base/melding.h"
 #include "data/speler.h"
 #include "pairing/indeling.h"
 #include "pairing/indelingzoeker.h"

@@ -1,6 +1,6 @@
 #include "pairing/indelingslog.h"
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "data/speler.h"
 #include "pairing/kostenmodel.h"
 

@@ -1,6 +1,6 @@
 #include "pairing/indelingsregel.h"
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "data/speler.h"
 #include "rating/voorgift.h"
 

@@ -1,6 +1,6 @@
 #include "pairing/zoekvoortgang.h"
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 
 #include <chrono>
 

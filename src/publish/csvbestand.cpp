@@ -1,7 +1,7 @@
 #include "publish/csvbestand.h"
 
-#include "app/melding.h"
-#include "app/platform.h"
+#include "base/melding.h"
+#include "base/platform.h"
 #include "publish/csvexport.h"
 
 std::string CsvBestandsNaam(const std::string& datafile) {

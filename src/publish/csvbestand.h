@@ -1,7 +1,7 @@
 #pragma once
 // Opening and closing the export file, with the messages of both exports.
 
-#include "publish/tekstbestand.h"
+#include "base/tekstbestand.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "publish/htmlcodeer.h"
 
-#include "app/platform.h"
-#include "data/codering.h"
+#include "base/platform.h"
+#include "base/codering.h"
 #include "publish/uploadlog.h"
 
 #include <cerrno>

@@ -1,6 +1,6 @@
 // "indeling.inc": the published pairing of the next round.
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "pairing/indeling.h"
 #include "publish/htmlbestanden.h"
 #include "publish/htmlschrijver.h"

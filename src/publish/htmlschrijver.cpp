@@ -1,7 +1,7 @@
 #include "publish/htmlschrijver.h"
 
-#include "app/melding.h"
-#include "app/platform.h"
+#include "base/melding.h"
+#include "base/platform.h"
 
 const char* HtmlBestandsNaam(HtmlBestand bestand) {
     switch (bestand) {

@@ -2,7 +2,7 @@
 // One include file being written: opened as its mode asks, closed with its
 // upload flag.
 
-#include "publish/tekstbestand.h"
+#include "base/tekstbestand.h"
 #include "publish/uploadnodig.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 // "stand.inc": the standings after the last round, or the starting standings.
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "data/ronde.h"
 #include "data/speler.h"
 #include "publish/htmlbestanden.h"

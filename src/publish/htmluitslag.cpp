@@ -1,7 +1,7 @@
 // "uitslag.inc" and "uitslagen.inc": the results of the last round, and of all rounds.
 
-#include "app/formatteer.h"
-#include "app/melding.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "data/ronde.h"
 #include "data/speler.h"
 #include "publish/htmlbestanden.h"

@@ -1,6 +1,6 @@
 // The sign-on sheet: one column per coming play day, one row per active player.
 
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "data/speler.h"
 #include "publish/csvbestand.h"
 #include "publish/csvexport.h"

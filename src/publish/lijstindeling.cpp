@@ -1,4 +1,4 @@
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "pairing/indeling.h"
 #include "publish/lijsten.h"
 #include "publish/lijstopmaak.h"

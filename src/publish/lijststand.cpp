@@ -1,4 +1,4 @@
-#include "app/formatteer.h"
+#include "base/formatteer.h"
 #include "data/ronde.h"
 #include "data/speler.h"
 #include "publish/lijsten.h"

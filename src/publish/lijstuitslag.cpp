@@ -1,5 +1,5 @@
-#include "app/formatteer.h"
-#include "app/melding.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "data/ronde.h"
 #include "data/speler.h"
 #include "publish/lijsten.h"

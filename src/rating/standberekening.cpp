@@ -2,7 +2,7 @@
 
 #include "data/ronde.h"
 #include "data/speler.h"
-#include "data/witruimte.h"
+#include "base/witruimte.h"
 
 #include <cstdint>
 #include <limits>

@@ -2,7 +2,7 @@
 // The active rules of the standings: the points formula with its mode and the
 // three class formulas. Filled from the active formula sets.
 
-#include "rating/formule.h"
+#include "formule/formule.h"
 
 struct CStandFormules {
     CFormule punten;

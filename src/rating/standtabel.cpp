@@ -1,6 +1,6 @@
 #include "rating/standtabel.h"
 
-#include "app/melding.h"
+#include "base/melding.h"
 #include "data/speler.h"
 #include "rating/standberekening.h"
 

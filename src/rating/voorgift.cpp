@@ -1,7 +1,7 @@
 #include "rating/voorgift.h"
 
-#include "app/formatteer.h"
-#include "app/melding.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "data/speler.h"
 
 #include <utility>

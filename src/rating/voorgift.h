@@ -2,7 +2,7 @@
 // Handicap stones and komi of a game, from the classes of its two players and
 // the active handicap formula set.
 
-#include "rating/formule.h"
+#include "formule/formule.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 #include "settings/profiel.h"
 
-#include "app/formatteer.h"
-#include "app/melding.h"
-#include "app/platform.h"
-#include "data/witruimte.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "base/platform.h"
+#include "base/witruimte.h"
 
 #include <algorithm>
 #include <cerrno>

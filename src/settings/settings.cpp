@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 
-#include "app/formatteer.h"
-#include "app/melding.h"
-#include "app/platform.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "base/platform.h"
 #include "settings/profiel.h"
 #include "settings/wachtwoord.h"
 

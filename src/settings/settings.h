@@ -6,7 +6,7 @@
 // the value differs; when changed, destruction writes every setting back.
 // The formula set sections are written by their own windows, not here.
 
-#include "rating/formule.h"
+#include "formule/formule.h"
 
 #include <array>
 #include <cstdint>

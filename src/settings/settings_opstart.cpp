@@ -1,8 +1,8 @@
 // What the settings store shows and creates at start-up: the default handicap
 // sets, the check of the active formulas and the release notices.
 
-#include "app/formatteer.h"
-#include "app/melding.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "settings/profiel.h"
 #include "settings/settings.h"
 

@@ -1,7 +1,7 @@
 #include "app/bestandkopie.h"
 
-#include "app/mappen.h"
-#include "app/platform.h"
+#include "base/mappen.h"
+#include "base/platform.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"

@@ -1,6 +1,6 @@
 #include "app/competitiemap.h"
 
-#include "app/mappen.h"
+#include "base/mappen.h"
 #include "app/morvelapp.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"

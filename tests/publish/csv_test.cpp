@@ -1,7 +1,7 @@
 // The exports for a spreadsheet: the file name, the dates and rows of the
 // sign-on sheet, and starting the spreadsheet program.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "publish/csvexport.h"

@@ -1,7 +1,7 @@
 // The HTML include files of the results: their bytes, modes, upload flags and
 // the Retry/Cancel question when a file cannot be opened.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "publish/htmlbestanden.h"

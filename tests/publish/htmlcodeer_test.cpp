@@ -1,6 +1,6 @@
 // The entity-encoded copy of an include file that goes to the web server.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "publish/htmlcodeer.h"
 #include "publish/uploadlog.h"
 #include "tijdelijke_map.h"

@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "base/platform.h"
 #include "melding_recorder.h"
 #include "settings/profiel.h"
 #include "tijdelijke_map.h"

@@ -3,7 +3,7 @@
 // message that the script does not expect fails the test, and so does an
 // expected message that never came.
 
-#include "app/melding.h"
+#include "base/melding.h"
 
 #include <deque>
 #include <string>

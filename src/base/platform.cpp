@@ -1,0 +1,352 @@
+#include "base/platform.h"
+
+#include "base/formatteer.h"
+#include "base/codering.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string MapVan(const std::string& pad) {
+    auto schuine = pad.find_last_of('/');
+    if (schuine == std::string::npos) {
+        return ".";
+    }
+    return schuine == 0 ? "/" : pad.substr(0, schuine);
+}
+
+bool SchrijfAlles(int fd, std::string_view tekst) {
+    while (!tekst.empty()) {
+        ssize_t n = ::write(fd, tekst.data(), tekst.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        tekst.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+mode_t NieuweBestandsModus() {
+    mode_t masker = ::umask(0);
+    ::umask(masker);
+    return 0666 & ~masker;
+}
+
+// The executable that `naam` names: itself when it holds a '/', otherwise the
+// first executable file of that name in PATH. Empty with `fout` set when none.
+std::string ZoekProgramma(const std::string& naam, int& fout) {
+    if (naam.empty()) {
+        fout = ENOENT;
+        return "";
+    }
+    if (naam.find('/') != std::string::npos) {
+        return naam;
+    }
+    const char* omgeving = std::getenv("PATH");
+    std::string zoekpad = omgeving ? omgeving : "/usr/local/bin:/usr/bin:/bin";
+    fout = ENOENT;
+    size_t begin = 0;
+    while (begin <= zoekpad.size()) {
+        size_t eind = zoekpad.find(':', begin);
+        if (eind == std::string::npos) {
+            eind = zoekpad.size();
+        }
+        std::string map = zoekpad.substr(begin, eind - begin);
+        std::string kandidaat = (map.empty() ? std::string(".") : map) + "/" + naam;
+        struct stat info {};
+        if (::stat(kandidaat.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            if (::access(kandidaat.c_str(), X_OK) == 0) {
+                return kandidaat;
+            }
+            fout = EACCES;
+        }
+        begin = eind + 1;
+    }
+    return "";
+}
+
+void SchrijfFoutcode(int pijp, int fout) {
+    while (::write(pijp, &fout, sizeof fout) < 0 && errno == EINTR) {
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Texts for the error codes of the internet client range that the upload
+// reports in its log.
+struct CInternetFout {
+    long code;
+    const char* tekst;
+};
+
+constexpr CInternetFout kInternetFouten[] = {
+    {12001, "Er zijn geen verbindingen meer beschikbaar."},
+    {12002, "De bewerking heeft te lang geduurd."},
+    {12003, "De server heeft de opdracht geweigerd."},
+    {12004, "Er is een interne fout opgetreden."},
+    {12005, "Het adres van de server is ongeldig."},
+    {12006, "Het protocol van het adres wordt niet herkend."},
+    {12007, "De naam van de server kan niet gevonden worden."},
+    {12008, "Het gevraagde protocol is niet beschikbaar."},
+    {12013, "De gebruikersnaam is onjuist."},
+    {12014, "Het wachtwoord is onjuist."},
+    {12015, "Het aanmelden bij de server is mislukt."},
+    {12017, "De bewerking is afgebroken."},
+    {12029, "Er kan geen verbinding met de server gemaakt worden."},
+    {12030, "De verbinding met de server is verbroken."},
+    {12031, "De verbinding is door de server verbroken."},
+    {12110, "Er loopt al een bestandsoverdracht."},
+    {12111, "De FTP-sessie is afgebroken."},
+    {12112, "De server kent geen passieve mode."},
+};
+
+constexpr size_t kMaxFoutTekst = 1023;
+
+} // namespace
+
+std::string SysteemFoutTekst(long code) {
+    std::string tekst;
+    // Only numbers the C library knows by name have a text of their own; for
+    // others it makes up "Unknown error N" in the user's language.
+    if (code > 0 && code < 4096 && ::strerrorname_np(static_cast<int>(code)) != nullptr) {
+        char buffer[kMaxFoutTekst + 1];
+        // The GNU variant returns the text, which may or may not be in the buffer.
+        const char* systeem = ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
+        if (systeem && *systeem) {
+            tekst = Utf8NaarCp1252(systeem);
+        }
+    }
+    for (const CInternetFout& fout : kInternetFouten) {
+        if (fout.code == code) {
+            tekst = fout.tekst;
+        }
+    }
+    if (tekst.empty()) {
+        return Formatteer("Deze Windowsversie kent geen text bij de opgetreden fout '%ld'", code);
+    }
+    if (tekst.size() > kMaxFoutTekst) {
+        tekst.resize(kMaxFoutTekst);
+    }
+    return tekst;
+}
+
+bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
+    std::FILE* f = std::fopen(Cp1252NaarUtf8(pad).c_str(), "rb");
+    if (!f) {
+        fout = errno;
+        return false;
+    }
+    inhoud.clear();
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        inhoud.append(buffer, n);
+    }
+    bool goed = !std::ferror(f);
+    fout = goed ? 0 : errno;
+    std::fclose(f);
+    return goed;
+}
+
+bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout) {
+    std::string pad = Cp1252NaarUtf8(pad1252);
+    std::string sjabloon = pad + ".XXXXXX";
+    std::vector<char> naam(sjabloon.begin(), sjabloon.end());
+    naam.push_back('\0');
+    int fd = ::mkstemp(naam.data());
+    if (fd < 0) {
+        fout = errno;
+        return false;
+    }
+    struct stat oud {};
+    mode_t modus = ::stat(pad.c_str(), &oud) == 0 ? (oud.st_mode & 07777) : NieuweBestandsModus();
+    bool goed = ::fchmod(fd, modus) == 0 && SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0;
+    fout = goed ? 0 : errno;
+    if (::close(fd) != 0 && goed) {
+        goed = false;
+        fout = errno;
+    }
+    if (goed && ::rename(naam.data(), pad.c_str()) != 0) {
+        goed = false;
+        fout = errno;
+    }
+    if (!goed) {
+        ::unlink(naam.data());
+        return false;
+    }
+    // Make the rename itself durable.
+    int map = ::open(MapVan(pad).c_str(), O_RDONLY | O_DIRECTORY);
+    if (map >= 0) {
+        ::fsync(map);
+        ::close(map);
+    }
+    return true;
+}
+
+namespace {
+
+// A file descriptor that closes itself; Sluit reports a close error.
+class CBestandsNummer {
+public:
+    explicit CBestandsNummer(int fd) : fd_(fd) {}
+    ~CBestandsNummer() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    CBestandsNummer(const CBestandsNummer&) = delete;
+    CBestandsNummer& operator=(const CBestandsNummer&) = delete;
+
+    int Nummer() const { return fd_; }
+    bool Sluit() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout) {
+    fout = 0;
+    CBestandsNummer in(::open(Cp1252NaarUtf8(bron).c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.Nummer() < 0 || ::flock(in.Nummer(), LOCK_SH | LOCK_NB) != 0) {
+        fout = errno;
+        return KopieUitkomst::BronNietOpen;
+    }
+    // Opened without emptying it: a target in use elsewhere stays as it is.
+    CBestandsNummer uit(::open(Cp1252NaarUtf8(doel).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (uit.Nummer() < 0 || ::flock(uit.Nummer(), LOCK_EX | LOCK_NB) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    struct stat bronStat {};
+    struct stat doelStat {};
+    if (::fstat(in.Nummer(), &bronStat) != 0 || ::fstat(uit.Nummer(), &doelStat) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    if (bronStat.st_dev == doelStat.st_dev && bronStat.st_ino == doelStat.st_ino) {
+        fout = EBUSY;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    if (S_ISREG(doelStat.st_mode) && ::ftruncate(uit.Nummer(), 0) != 0) {
+        fout = errno;
+        return KopieUitkomst::DoelNietOpen;
+    }
+    char blok[16384];
+    for (;;) {
+        ssize_t n = ::read(in.Nummer(), blok, sizeof blok);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            fout = errno;
+            return KopieUitkomst::LeesFout;
+        }
+        if (n == 0) {
+            break;
+        }
+        if (!SchrijfAlles(uit.Nummer(), std::string_view(blok, static_cast<size_t>(n)))) {
+            fout = errno;
+            return KopieUitkomst::SchrijfFout;
+        }
+    }
+    if (!uit.Sluit()) {
+        fout = errno;
+        return KopieUitkomst::SchrijfFout;
+    }
+    return KopieUitkomst::Gelukt;
+}
+
+bool StartProgramma(const std::string& programma1252, const std::vector<std::string>& argumenten,
+                    int& fout) {
+    std::string pad = ZoekProgramma(Cp1252NaarUtf8(programma1252), fout);
+    if (pad.empty()) {
+        return false;
+    }
+    // Everything the children need is made here: between fork and exec only
+    // calls that are safe in a multi-threaded program are made.
+    std::vector<std::string> woorden{Cp1252NaarUtf8(programma1252)};
+    for (const std::string& a : argumenten) {
+        woorden.push_back(Cp1252NaarUtf8(a));
+    }
+    std::vector<char*> argv;
+    for (std::string& w : woorden) {
+        argv.push_back(w.data());
+    }
+    argv.push_back(nullptr);
+
+    // The grandchild reports a failed exec through the pipe; a successful exec
+    // closes it. The child in between exits at once, so that the started
+    // program belongs to init and never lingers as a zombie of ours.
+    int pijp[2];
+    if (::pipe2(pijp, O_CLOEXEC) != 0) {
+        fout = errno;
+        return false;
+    }
+    pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(pijp[0]);
+        pid_t kleinkind = ::fork();
+        if (kleinkind == 0) {
+            ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+            ::execve(pad.c_str(), argv.data(), environ);
+            SchrijfFoutcode(pijp[1], errno);
+            ::_exit(127);
+        }
+        if (kleinkind < 0) {
+            SchrijfFoutcode(pijp[1], errno);
+        }
+        ::_exit(0);
+    }
+    ::close(pijp[1]);
+    if (kind < 0) {
+        fout = errno;
+        ::close(pijp[0]);
+        return false;
+    }
+    while (::waitpid(kind, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    int gemeld = 0;
+    ssize_t n;
+    while ((n = ::read(pijp[0], &gemeld, sizeof gemeld)) < 0 && errno == EINTR) {
+    }
+    ::close(pijp[0]);
+    if (n == static_cast<ssize_t>(sizeof gemeld)) {
+        fout = gemeld;
+        return false;
+    }
+    fout = 0;
+    return true;
+}
+
+bool ProgrammaPad(std::string& pad) {
+    std::vector<char> buffer(4096);
+    ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buffer.size()) {
+        return false;
+    }
+    std::string utf8(buffer.data(), static_cast<size_t>(n));
+    pad = Utf8NaarCp1252(utf8);
+    // A name with characters outside Windows-1252 would name another file.
+    return Cp1252NaarUtf8(pad) == utf8;
+}

@@ -1,0 +1,61 @@
+// Commands on a data file as it stands: check it, and write it anew.
+
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "cli/opdrachten.h"
+#include "cli/opdrachtstart.h"
+#include "base/witruimte.h"
+
+namespace {
+
+std::string MapVanBestand(const std::string& pad) {
+    auto schuine = pad.find_last_of('/');
+    return schuine == std::string::npos ? std::string(".") : pad.substr(0, schuine);
+}
+
+// Opens the data file as choosing a competition does; false when it could not be read.
+bool Open(CCompetitie& competitie, const std::string& pad) {
+    competitie.competitieMap = MapVanBestand(pad);
+    competitie.datafile = pad;
+    return competitie.Lees() == 0;
+}
+
+} // namespace
+
+int OpdrachtControleer(const CArgumenten& argumenten) {
+    return MetApp(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        CMeldingTeller teller;
+        if (!Open(competitie, argumenten.woorden[0])) {
+            return kNietGelezen;
+        }
+        SchrijfUit(Formatteer("formaat %d, %zu spelers, %d rondes\n", competitie.Formaat(),
+                              competitie.spelers.Aantal(), competitie.rondes.Aantal()));
+        return teller.aantal == 0 ? kGelukt : kGemeld;
+    });
+}
+
+int OpdrachtHerschrijf(const CArgumenten& argumenten) {
+    int formaat = -1;
+    if (argumenten.Heeft("--formaat")) {
+        std::string waarde = argumenten.Waarde("--formaat");
+        const char* p = waarde.c_str();
+        uint32_t getal = LeesCijfers(p);
+        if (waarde.empty() || *p != '\0' || getal > 2) {
+            Meld("Het formaat '" + waarde + "' bestaat niet; kies 2.");
+            return kGemeld;
+        }
+        formaat = static_cast<int>(getal);
+    }
+    return MetApp(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        if (!Open(competitie, argumenten.woorden[0])) {
+            return kNietGelezen;
+        }
+        if (formaat >= 0) {
+            competitie.SetFormaat(formaat);
+        }
+        competitie.spelers.ZetGewijzigd(); // written back even when nothing changed
+        return competitie.Schrijf() == 0 ? kGelukt : kGemeld;
+    });
+}

@@ -1,0 +1,248 @@
+// The pairing of the next round from the command line, made and published as
+// the pairing window does it.
+
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "app/morvelapp.h"
+#include "cli/opdrachten.h"
+#include "cli/opdrachtstart.h"
+#include "app/publiceren.h"
+#include "pairing/indelingmaken.h"
+#include "pairing/indelingslog.h"
+#include "pairing/indelingzoeker.h"
+#include "pairing/zoekvoortgang.h"
+#include "publish/lijsten.h"
+#include "rating/actieveformules.h"
+#include "rating/standberekening.h"
+
+#include <limits>
+#include <optional>
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr int32_t kStandaardSeconden = 10;
+
+using CNummerPaar = std::pair<int32_t, int32_t>;
+
+// Progress without a window: a search without an end (no bar) is stopped
+// after the time limit.
+class CTijdslimiet : public CZoekVoortgang {
+public:
+    explicit CTijdslimiet(int64_t limietMs) : limietMs_(limietMs) {}
+
+    void ZetBereik(double laag, double hoog) override {
+        CZoekVoortgang::ZetBereik(laag, hoog);
+        begin_ = NuMs();
+    }
+
+protected:
+    void Controleer() override {
+        if (!HeeftBalk() && NuMs() - begin_ >= limietMs_) {
+            VraagStop();
+        }
+    }
+
+private:
+    int64_t limietMs_;
+    int64_t begin_ = NuMs();
+};
+
+// The options of the command, read before anything is opened.
+struct CIndelingKeuzes {
+    std::optional<std::vector<int32_t>> deelnemers;
+    std::vector<CNummerPaar> geblokkeerd;
+    std::vector<CNummerPaar> vast;
+    std::optional<uint32_t> zaad;
+    int32_t seconden = kStandaardSeconden;
+    bool log = false;
+    bool publiceer = false; // write "indeling.inc" as its mode asks
+    bool alle = false;      // ... and also when its mode is 0
+};
+
+// Decimal digits within the range of a seed (0 to 2^32 - 1).
+bool LeesZaad(const std::string& tekst, uint32_t& zaad) {
+    uint64_t getal = 0;
+    for (char c : tekst) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        getal = getal * 10 + static_cast<uint64_t>(c - '0');
+        if (getal > std::numeric_limits<uint32_t>::max()) {
+            return false;
+        }
+    }
+    zaad = static_cast<uint32_t>(getal);
+    return !tekst.empty();
+}
+
+bool LeesNummerPaar(const std::string& tekst, CNummerPaar& paar) {
+    auto streep = tekst.find('-', 1);
+    return streep != std::string::npos && LeesGeheelGetal(tekst.substr(0, streep), paar.first) &&
+           LeesGeheelGetal(tekst.substr(streep + 1), paar.second);
+}
+
+// Reads the options; returns 0, or the exit status of a usage error.
+int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
+    if (argumenten.Heeft("--deelnemers")) {
+        keuzes.deelnemers.emplace();
+        std::string lijst = argumenten.Waarde("--deelnemers");
+        size_t begin = 0;
+        while (true) {
+            size_t komma = lijst.find(',', begin);
+            std::string woord = lijst.substr(begin, komma - begin);
+            int32_t nummer = 0;
+            if (!LeesGeheelGetal(woord, nummer)) {
+                return Gebruiksfout("Het spelersnummer '" + woord + "' is geen geheel getal.");
+            }
+            keuzes.deelnemers->push_back(nummer);
+            if (komma == std::string::npos) {
+                break;
+            }
+            begin = komma + 1;
+        }
+    }
+    for (auto [optie, paren] :
+         {std::pair{"--blokkeer", &keuzes.geblokkeerd}, std::pair{"--vast", &keuzes.vast}}) {
+        for (const std::string& tekst : argumenten.Waarden(optie)) {
+            CNummerPaar paar;
+            if (!LeesNummerPaar(tekst, paar)) {
+                return Gebruiksfout(
+                    Formatteer("De optie %s verwacht twee spelersnummers, zoals 3-7; "
+                               "'%s' is dat niet.",
+                               optie, tekst.c_str()));
+            }
+            paren->push_back(paar);
+        }
+    }
+    if (argumenten.Heeft("--zaad")) {
+        std::string tekst = argumenten.Waarde("--zaad");
+        uint32_t zaad = 0;
+        if (!LeesZaad(tekst, zaad)) {
+            return Gebruiksfout("Het zaad '" + tekst +
+                                "' is geen geheel getal van 0 tot en met 4294967295.");
+        }
+        keuzes.zaad = zaad;
+    }
+    if (argumenten.Heeft("--seconden")) {
+        std::string tekst = argumenten.Waarde("--seconden");
+        if (!LeesGeheelGetal(tekst, keuzes.seconden) || keuzes.seconden < 1) {
+            return Gebruiksfout("Het aantal seconden '" + tekst +
+                                "' is geen geheel getal van minstens 1.");
+        }
+    }
+    keuzes.log = argumenten.Heeft("--log");
+    keuzes.publiceer = argumenten.Heeft("--publiceer");
+    keuzes.alle = argumenten.Heeft("--alle");
+    if (keuzes.alle && !keuzes.publiceer) {
+        return Gebruiksfout("De optie --alle hoort bij --publiceer.");
+    }
+    return 0;
+}
+
+// Checks the numbers against the register; false after a message.
+bool ControleerSpelers(const CSpelers& spelers, const CIndelingKeuzes& keuzes) {
+    std::vector<int32_t> alle = keuzes.deelnemers.value_or(std::vector<int32_t>{});
+    for (const auto* paren : {&keuzes.geblokkeerd, &keuzes.vast}) {
+        for (auto [een, twee] : *paren) {
+            alle.push_back(een);
+            alle.push_back(twee);
+        }
+    }
+    for (int32_t nummer : alle) {
+        if (!spelers.Bestaat(nummer, true)) {
+            return false;
+        }
+    }
+    std::set<int32_t> inVastPaar;
+    for (const auto* paren : {&keuzes.geblokkeerd, &keuzes.vast}) {
+        for (auto [een, twee] : *paren) {
+            if (een == twee) {
+                Meld("Speler " + spelers.Zoek(een)->naam + " kan niet tegen zichzelf spelen.");
+                return false;
+            }
+        }
+    }
+    for (auto [een, twee] : keuzes.vast) {
+        for (int32_t nummer : {een, twee}) {
+            if (!inVastPaar.insert(nummer).second) {
+                Meld("Speler " + spelers.Zoek(nummer)->naam + " staat in meer dan een vast paar.");
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int OpdrachtIndeling(const CArgumenten& argumenten) {
+    CIndelingKeuzes keuzes;
+    if (int fout = LeesKeuzes(argumenten, keuzes); fout != 0) {
+        return fout;
+    }
+    return MetCompetitie(argumenten, [&](CMorvelApp& app) {
+        CCompetitie& competitie = app.competitie;
+        CSpelers& spelers = competitie.spelers;
+        if (!ControleerSpelers(spelers, keuzes)) {
+            return kGemeld;
+        }
+        CStandFormules formules = ActieveStandFormules(app.settings);
+        BerekenStand(spelers, competitie.rondes, -1, formules);
+        std::optional<CVoorgift> voorgift;
+        if (ActieveVoorgift(app.settings, voorgift) != 0) {
+            return kGemeld;
+        }
+
+        for (CSpeler& s : spelers) {
+            s.meedoen = s.standaardIndelen != 0 ? 1 : 0;
+        }
+        if (keuzes.deelnemers) {
+            for (CSpeler& s : spelers) {
+                s.meedoen = 0;
+            }
+            for (int32_t nummer : *keuzes.deelnemers) {
+                spelers.Zoek(nummer)->meedoen = 1;
+            }
+        }
+        std::vector<CIndelingsRegel> lijst;
+        for (auto [een, twee] : keuzes.vast) {
+            CSpeler& a = *spelers.Zoek(een);
+            CSpeler& b = *spelers.Zoek(twee);
+            lijst.push_back(MaakVastPaar(a, b));
+            a.meedoen = 0;
+            b.meedoen = 0;
+        }
+        for (auto [een, twee] : keuzes.geblokkeerd) {
+            lijst.push_back({spelers.Zoek(een)->naam, spelers.Zoek(twee)->naam, kTekstGeblokkeerd,
+                             kSoortGeblokkeerd});
+        }
+
+        CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
+        CIndelingsLog log;
+        if (GenereerIndeling(spelers, competitie.rondes, IndelingsParameters(app.settings),
+                             *voorgift, lijst, voortgang, log,
+                             keuzes.zaad.value_or(TijdZaad())) != 0) {
+            return kGemeld;
+        }
+        Publiceer(lijst, app.indeling);
+        std::string uit;
+        LijstIndeling(app.indeling, app.PeriodeNaam(), true, uit);
+        if (keuzes.log) {
+            uit += '\n';
+            for (const std::string& regel : log.Regels()) {
+                uit += regel + '\n';
+            }
+        }
+        SchrijfUit(uit);
+        if (keuzes.publiceer) {
+            CMeldingTeller teller;
+            SchrijfIndelingHtml(app, keuzes.alle);
+            if (teller.aantal != 0) {
+                return kGemeld;
+            }
+        }
+        return kGelukt;
+    });
+}

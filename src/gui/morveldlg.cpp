@@ -1,0 +1,239 @@
+#include "gui/morveldlg.h"
+
+#include "app/competitiemap.h"
+#include "base/melding.h"
+#include "app/morvelapp.h"
+#include "gui/pictogram.h"
+#include "app/publiceren.h"
+#include "gui/qttekst.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* kRelease = "2.2f";
+
+QGroupBox* MaakGroep(const char* titel, std::initializer_list<QPushButton*> knoppen) {
+    auto* groep = new QGroupBox(QString::fromUtf8(titel));
+    auto* kolom = new QVBoxLayout(groep);
+    for (QPushButton* knop : knoppen) {
+        kolom->addWidget(knop);
+    }
+    kolom->addStretch(1);
+    return groep;
+}
+
+} // namespace
+
+CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(app) {
+    setWindowTitle(QStringLiteral("Morvel Competitie Beheer"));
+    setWindowIcon(MorvelPictogram());
+
+    competitieLijst_ = new QComboBox;
+    competitieLijst_->setObjectName(QStringLiteral("competitie"));
+    competitieLijst_->setEditable(false);
+    competitieLijst_->setMinimumContentsLength(24);
+    competitieLijst_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* competitieLabel = new QLabel(QStringLiteral("Competitie:"));
+    competitieLabel->setBuddy(competitieLijst_);
+    auto* release = new QLabel(QString::fromUtf8(kRelease));
+    release->setObjectName(QStringLiteral("release"));
+    release->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    QPushButton* leden = MaakKnop("Leden", "leden");
+    QPushButton* nieuw = MaakKnop("Nieuwe comp.", "nieuweCompetitie");
+    QPushButton* configuratie = MaakKnop("Configuratie", "configuratie");
+    uitslagen_ = MaakKnop("Uitslagen", "uitslagen");
+    QPushButton* indeling = MaakKnop("Indeling", "indeling");
+    QPushButton* inschrijflijst = MaakKnop("Inschrijflijst", "inschrijflijst");
+    QPushButton* klassenverloop = MaakKnop("Klassenverloop", "klassenverloop");
+    QPushButton* stand = MaakKnop("Stand", "stand");
+    QPushButton* afsluiten = MaakKnop("Afsluiten", "afsluiten");
+    afsluiten->setDefault(true);
+    competitieCommandos_ = {leden, uitslagen_, indeling, inschrijflijst, klassenverloop, stand};
+
+    auto* boven = new QHBoxLayout;
+    boven->addWidget(competitieLabel);
+    boven->addWidget(competitieLijst_, 1);
+    boven->addSpacing(24);
+    boven->addWidget(release, 0, Qt::AlignTop);
+
+    auto* groepen = new QHBoxLayout;
+    groepen->addWidget(MaakGroep("Onderhoud", {leden, nieuw, configuratie}), 1);
+    groepen->addWidget(MaakGroep("Verwerking", {uitslagen_, indeling}), 1);
+    groepen->addWidget(MaakGroep("Overzichten", {inschrijflijst, klassenverloop, stand}), 1);
+
+    auto* onder = new QHBoxLayout;
+    onder->addStretch(1);
+    onder->addWidget(afsluiten);
+
+    auto* venster = new QVBoxLayout(this);
+    venster->addLayout(boven);
+    venster->addSpacing(6);
+    venster->addLayout(groepen);
+    venster->addSpacing(6);
+    venster->addLayout(onder);
+    venster->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(competitieLijst_, &QComboBox::activated, this, [this] { KiesCompetitie(); });
+    connect(leden, &QPushButton::clicked, this, &CMorvelDlg::Leden);
+    connect(nieuw, &QPushButton::clicked, this, &CMorvelDlg::NieuweCompetitie);
+    connect(configuratie, &QPushButton::clicked, this, &CMorvelDlg::Configuratie);
+    connect(uitslagen_, &QPushButton::clicked, this, &CMorvelDlg::Uitslagen);
+    connect(indeling, &QPushButton::clicked, this, &CMorvelDlg::Indeling);
+    connect(inschrijflijst, &QPushButton::clicked, this, &CMorvelDlg::Inschrijflijst);
+    connect(klassenverloop, &QPushButton::clicked, this, &CMorvelDlg::Klassenverloop);
+    connect(stand, &QPushButton::clicked, this, &CMorvelDlg::Stand);
+    connect(afsluiten, &QPushButton::clicked, this, &QDialog::accept);
+
+    ZetCompetitieCommandos(false);
+}
+
+CMorvelDlg::~CMorvelDlg() {
+    if (!afgesloten_) {
+        afgesloten_ = true;
+        app_.competitie.Schrijf();
+        VoerUploadsUit();
+    }
+}
+
+QPushButton* CMorvelDlg::MaakKnop(const char* tekst, const char* naam) {
+    auto* knop = new QPushButton(QString::fromUtf8(tekst));
+    knop->setObjectName(QString::fromUtf8(naam));
+    knop->setMinimumWidth(120);
+    return knop;
+}
+
+void CMorvelDlg::showEvent(QShowEvent* gebeurtenis) {
+    QDialog::showEvent(gebeurtenis);
+    if (!getoond_) {
+        getoond_ = true;
+        VernieuwCompetities();
+        uitslagen_->setFocus();
+    }
+}
+
+void CMorvelDlg::VernieuwCompetities() {
+    std::vector<std::string> namen = CompetitieNamen(app_.DataMap());
+    int keuze = ZoekCompetitie(namen, app_.settings.HuidigePeriode());
+    {
+        QSignalBlocker stil(competitieLijst_);
+        competitieLijst_->clear();
+        for (const std::string& naam : namen) {
+            competitieLijst_->addItem(NaarQString(naam));
+        }
+        competitieLijst_->setCurrentIndex(keuze);
+    }
+    if (keuze < 0) {
+        // The competition open before, if any, stays in memory and is
+        // written at the next switch or at the close.
+        ZetCompetitieCommandos(false);
+        return;
+    }
+    KiesCompetitie();
+}
+
+int CMorvelDlg::KiesCompetitie() {
+    int index = competitieLijst_->currentIndex();
+    if (index < 0) {
+        return -1;
+    }
+    if (app_.competitie.Schrijf() != 0) {
+        // Opening another competition would throw the unwritten changes
+        // away: the open one stays, and so does its place in the list.
+        SelecteerGeopende();
+        return -1;
+    }
+    VoerUploadsUit();
+    std::string naam = VanQString(competitieLijst_->itemText(index));
+    CCompetitie& competitie = app_.competitie;
+    competitie.competitieMap = app_.DataMap() + "/" + naam;
+    app_.settings.SetHuidigePeriode(naam);
+    competitie.datafile = EersteDataFile(competitie.competitieMap);
+    int gelezen = competitie.Lees();
+    geopend_ = naam;
+    ZetCompetitieCommandos(gelezen == 0);
+    return gelezen;
+}
+
+void CMorvelDlg::SelecteerGeopende() {
+    QSignalBlocker stil(competitieLijst_);
+    competitieLijst_->setCurrentIndex(
+        geopend_.empty() ? -1 : competitieLijst_->findText(NaarQString(geopend_)));
+}
+
+void CMorvelDlg::ZetCompetitieCommandos(bool aan) {
+    for (QPushButton* knop : competitieCommandos_) {
+        knop->setEnabled(aan);
+    }
+}
+
+void CMorvelDlg::VoerUploadsUit() {
+    // The HTML files marked for upload are sent from here once the upload
+    // exists; until then no file is ever marked.
+}
+
+bool CMorvelDlg::SchrijfBijAfsluiten() {
+    if (afgesloten_) {
+        return true;
+    }
+    if (app_.competitie.Schrijf() != 0 &&
+        Meld("De wijzigingen in de competitie zijn niet opgeslagen.\n"
+             "Toch afsluiten? De wijzigingen gaan dan verloren.",
+             Knoppen::JaNeeStdNee) != Antwoord::Ja) {
+        return false;
+    }
+    afgesloten_ = true;
+    VoerUploadsUit();
+    return true;
+}
+
+void CMorvelDlg::done(int resultaat) {
+    if (SchrijfBijAfsluiten()) {
+        QDialog::done(resultaat);
+    }
+}
+
+void CMorvelDlg::NogNietBeschikbaar(const char* venster) {
+    Meld(std::string("'") + venster + "' is in deze versie nog niet beschikbaar.");
+}
+
+void CMorvelDlg::Leden() {
+    NogNietBeschikbaar("Leden");
+}
+
+void CMorvelDlg::NieuweCompetitie() {
+    NogNietBeschikbaar("Nieuwe comp.");
+}
+
+void CMorvelDlg::Configuratie() {
+    NogNietBeschikbaar("Configuratie");
+    // The data directory may have changed, however the window was closed.
+    VernieuwCompetities();
+}
+
+void CMorvelDlg::Uitslagen() {
+    NogNietBeschikbaar("Uitslagen");
+}
+
+void CMorvelDlg::Indeling() {
+    NogNietBeschikbaar("Indeling");
+}
+
+void CMorvelDlg::Inschrijflijst() {
+    NogNietBeschikbaar("Inschrijflijst");
+}
+
+void CMorvelDlg::Klassenverloop() {
+    ExporteerKlassenverloop(app_);
+}
+
+void CMorvelDlg::Stand() {
+    NogNietBeschikbaar("Stand");
+}

@@ -1,0 +1,16 @@
+// The program: without a command the main window, with one the command line,
+// which never needs a display.
+
+#include "cli/opdrachtregel.h"
+#include "gui/vensterstart.h"
+
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> argumenten(argv + 1, argv + argc);
+    if (IsOpdrachtregel(argumenten)) {
+        return VoerOpdrachtregelUit(argumenten);
+    }
+    return StartVensters(argc, argv, ProfielUitArgumenten(argumenten));
+}
