@@ -3,6 +3,7 @@
 #include "base/formatteer.h"
 #include "base/mappen.h"
 #include "base/melding.h"
+#include "base/pad.h"
 #include "base/platform.h"
 
 int FileCopy(const std::string& bron, const std::string& doel) {
@@ -42,7 +43,5 @@ int MaakBackup(const std::string& datafile, int makeBackup, const std::string& b
                         datafile.c_str()));
         return -1;
     }
-    auto schuine = datafile.find_last_of('/');
-    std::string naam = schuine == std::string::npos ? "/" + datafile : datafile.substr(schuine);
-    return FileCopy(datafile, backupPad + naam);
+    return FileCopy(datafile, PadSamen(backupPad, LaatsteDeel(datafile)));
 }

@@ -1,10 +1,11 @@
 #include "app/competitiemap.h"
 
+#include "base/codering.h"
 #include "base/mappen.h"
 #include "base/melding.h"
-#include "base/codering.h"
-#include "data/competitie.h"
+#include "base/pad.h"
 #include "base/witruimte.h"
+#include "data/competitie.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -44,13 +45,6 @@ bool EindigtOpTxt(const std::string& naam) {
     return staart == ".txt";
 }
 
-std::string ZonderSlotSchuine(std::string pad) {
-    while (pad.size() > 1 && pad.back() == '/') {
-        pad.pop_back();
-    }
-    return pad;
-}
-
 } // namespace
 
 std::string EersteDataFile(const std::string& map) {
@@ -67,7 +61,7 @@ std::string EersteDataFile(const std::string& map) {
         return "";
     }
     std::sort(namen.begin(), namen.end());
-    return ZonderSlotSchuine(map) + "/" + namen.front();
+    return PadSamen(map, namen.front());
 }
 
 int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::string& dataPad) {
@@ -79,9 +73,8 @@ int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::s
             bestand.has_parent_path() ? VanFsPad(bestand.parent_path()) : std::string(".");
         competitie.datafile = pad;
     } else {
-        if (!fs::is_directory(NaarFsPad(pad), fout) && !dataPad.empty() &&
-            pad.find('/') == std::string::npos) {
-            pad = ZonderSlotSchuine(dataPad) + "/" + pad;
+        if (!fs::is_directory(NaarFsPad(pad), fout) && pad.find('/') == std::string::npos) {
+            pad = PadSamen(dataPad, pad);
         }
         if (!fs::is_directory(NaarFsPad(pad), fout)) {
             Meld("De competitie '" + map + "' bestaat niet.");
@@ -98,12 +91,7 @@ int OpenCompetitie(CCompetitie& competitie, const std::string& map, const std::s
 }
 
 std::string MapNaam(const std::string& map) {
-    std::string pad = map;
-    while (pad.size() > 1 && pad.back() == '/') {
-        pad.pop_back();
-    }
-    auto schuine = pad.find_last_of('/');
-    return schuine == std::string::npos ? pad : pad.substr(schuine + 1);
+    return LaatsteDeel(map);
 }
 
 std::vector<std::string> CompetitieNamen(const std::string& dataPad) {

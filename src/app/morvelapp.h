@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 
 #include <string>
+#include <vector>
 
 class CMorvelApp {
 public:
@@ -20,8 +21,32 @@ public:
     CMorvelApp& operator=(const CMorvelApp&) = delete;
 
     // The data directory ("DataPad"); a relative one is taken from the
-    // program's folder, the working directory of the main window.
+    // program's folder, the working directory of the main window. An empty
+    // one is that folder itself, as ".".
     std::string DataMap() const;
+
+    // The competitions of the data directory in the order of the main
+    // window's list, and the position in it of the saved one
+    // ("HuidigePeriode": the first name that begins with it), or -1.
+    std::vector<std::string> Competities() const;
+    int BewaardeCompetitie(const std::vector<std::string>& namen) const;
+
+    // Switches to the competition folder `naam` of the data directory: writes
+    // the open competition first, and when that fails keeps it open and
+    // returns -1. Otherwise runs the pending uploads, remembers `naam` as
+    // "HuidigePeriode" and reads its data file: 0 when it was read, -1 when
+    // not (the competition's commands are then unavailable).
+    int KiesCompetitie(const std::string& naam);
+    // The competition chosen last, empty when none; and whether it was read.
+    const std::string& GeopendeNaam() const { return geopend_; }
+    bool CompetitieGelezen() const { return gelezen_; }
+
+    // The end of the run: writes the open competition and runs the pending
+    // uploads, once. When the write fails and `vragen` is set, asks whether
+    // to close all the same; false when the administrator stays.
+    bool SluitAf(bool vragen);
+    // Sends the HTML files that wait for their upload.
+    void VoerUploadsUit();
 
     // Opens the competition that a command names (see ::OpenCompetitie): a
     // folder, its data file, or the name of a folder in the data directory.
@@ -34,6 +59,11 @@ public:
     CCompetitie competitie;
     CIndeling indeling;       // the pairing last published, in memory only
     CUploadNodig uploadNodig; // include files written for upload and not uploaded yet
+
+private:
+    std::string geopend_;
+    bool gelezen_ = false;
+    bool afgesloten_ = false;
 };
 
 // `pad` as seen from the program's folder: an absolute path as it is, a

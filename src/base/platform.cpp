@@ -1,13 +1,16 @@
 #include "base/platform.h"
 
-#include "base/formatteer.h"
 #include "base/codering.h"
+#include "base/formatteer.h"
+#include "base/pad.h"
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <locale.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,14 +19,6 @@
 #include <vector>
 
 namespace {
-
-std::string MapVan(const std::string& pad) {
-    auto schuine = pad.find_last_of('/');
-    if (schuine == std::string::npos) {
-        return ".";
-    }
-    return schuine == 0 ? "/" : pad.substr(0, schuine);
-}
 
 bool SchrijfAlles(int fd, std::string_view tekst) {
     while (!tekst.empty()) {
@@ -37,6 +32,34 @@ bool SchrijfAlles(int fd, std::string_view tekst) {
         tekst.remove_prefix(static_cast<size_t>(n));
     }
     return true;
+}
+
+// The file that `pad` finally names when it is a symbolic link (or a chain of
+// them), so that a write replaces the target and the link stays; `pad` itself
+// when it is no link or does not exist. False with `fout` set for a loop.
+bool VolgKoppelingen(const std::string& pad, std::string& doel, int& fout) {
+    constexpr int kMaxKoppelingen = 40;
+    doel = pad;
+    for (int i = 0; i < kMaxKoppelingen; ++i) {
+        struct stat info {};
+        if (::lstat(doel.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        std::vector<char> buffer(static_cast<size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+        ssize_t n = ::readlink(doel.c_str(), buffer.data(), buffer.size());
+        if (n < 0 || static_cast<size_t>(n) >= buffer.size()) {
+            fout = n < 0 ? errno : ENAMETOOLONG;
+            return false;
+        }
+        std::string volgende(buffer.data(), static_cast<size_t>(n));
+        if (volgende.empty() || volgende[0] != '/') {
+            std::string map = MapVanPad(doel);
+            volgende = (map == "/" ? "" : map) + "/" + volgende;
+        }
+        doel = volgende;
+    }
+    fout = ELOOP;
+    return false;
 }
 
 mode_t NieuweBestandsModus() {
@@ -117,6 +140,21 @@ constexpr CInternetFout kInternetFouten[] = {
 
 constexpr size_t kMaxFoutTekst = 1023;
 
+// The user's locale for the texts of the C library (LC_MESSAGES, LANGUAGE),
+// made once and never installed globally, so number formats stay as they are.
+// A locale that is not installed on the system falls back to C.UTF-8, where
+// LANGUAGE still chooses the language.
+locale_t GebruikersLocale() {
+    static const locale_t locale = [] {
+        locale_t l = ::newlocale(LC_ALL_MASK, "", static_cast<locale_t>(nullptr));
+        if (l == static_cast<locale_t>(nullptr)) {
+            l = ::newlocale(LC_ALL_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+        }
+        return l;
+    }();
+    return locale;
+}
+
 } // namespace
 
 std::string SysteemFoutTekst(long code) {
@@ -124,9 +162,12 @@ std::string SysteemFoutTekst(long code) {
     // Only numbers the C library knows by name have a text of their own; for
     // others it makes up "Unknown error N" in the user's language.
     if (code > 0 && code < 4096 && ::strerrorname_np(static_cast<int>(code)) != nullptr) {
+        locale_t locale = GebruikersLocale();
         char buffer[kMaxFoutTekst + 1];
-        // The GNU variant returns the text, which may or may not be in the buffer.
-        const char* systeem = ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
+        // The GNU variant of strerror_r returns the text, which may or may not be in the buffer.
+        const char* systeem = locale != static_cast<locale_t>(nullptr)
+                                  ? ::strerror_l(static_cast<int>(code), locale)
+                                  : ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
         if (systeem && *systeem) {
             tekst = Utf8NaarCp1252(systeem);
         }
@@ -164,8 +205,13 @@ bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
 }
 
 bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout) {
-    std::string pad = Cp1252NaarUtf8(pad1252);
-    std::string sjabloon = pad + ".XXXXXX";
+    std::string pad;
+    if (!VolgKoppelingen(Cp1252NaarUtf8(pad1252), pad, fout)) {
+        return false;
+    }
+    // A short name of its own, so that a file name of any allowed length can be written.
+    std::string map = MapVanPad(pad);
+    std::string sjabloon = (map == "/" ? "" : map) + "/.morvel-XXXXXX";
     std::vector<char> naam(sjabloon.begin(), sjabloon.end());
     naam.push_back('\0');
     int fd = ::mkstemp(naam.data());
@@ -190,10 +236,10 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
         return false;
     }
     // Make the rename itself durable.
-    int map = ::open(MapVan(pad).c_str(), O_RDONLY | O_DIRECTORY);
-    if (map >= 0) {
-        ::fsync(map);
-        ::close(map);
+    int mapNummer = ::open(map.c_str(), O_RDONLY | O_DIRECTORY);
+    if (mapNummer >= 0) {
+        ::fsync(mapNummer);
+        ::close(mapNummer);
     }
     return true;
 }

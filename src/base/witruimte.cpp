@@ -45,15 +45,6 @@ bool BegintMetZonderHoofdletters(const char* tekst, const char* begin) {
     return true;
 }
 
-uint32_t LeesCijfers(const char*& p) {
-    uint32_t waarde = 0;
-    while (IsCijfer(*p)) {
-        waarde = waarde * 10u + static_cast<uint32_t>(*p - '0');
-        ++p;
-    }
-    return waarde;
-}
-
 void SlaWitruimteOver(const char*& p) {
     while (IsWitruimte(*p)) {
         ++p;

@@ -20,9 +20,5 @@ bool GelijkZonderHoofdletters(const std::string& a, const std::string& b);
 // `tekst` starts with `begin`, ignoring the case of A-Z.
 bool BegintMetZonderHoofdletters(const char* tekst, const char* begin);
 
-// Reads the run of decimal digits at `p` (none gives 0) and moves `p` past it.
-// Long runs wrap around modulo 2^32 as an unsigned 32-bit count.
-uint32_t LeesCijfers(const char*& p);
-
 // Moves `p` past white space.
 void SlaWitruimteOver(const char*& p);

@@ -2,9 +2,9 @@
 
 #include "base/formatteer.h"
 #include "base/melding.h"
+#include "base/witruimte.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
-#include "base/witruimte.h"
 
 namespace {
 
@@ -39,9 +39,8 @@ int OpdrachtHerschrijf(const CArgumenten& argumenten) {
     int formaat = -1;
     if (argumenten.Heeft("--formaat")) {
         std::string waarde = argumenten.Waarde("--formaat");
-        const char* p = waarde.c_str();
-        uint32_t getal = LeesCijfers(p);
-        if (waarde.empty() || *p != '\0' || getal > 2) {
+        int32_t getal = 0;
+        if (!LeesGeheelGetal(waarde, getal) || getal < 0 || getal > 2) {
             Meld("Het formaat '" + waarde + "' bestaat niet; kies 2.");
             return kGemeld;
         }

@@ -130,30 +130,6 @@ int Gebruiksfout(const std::string& tekst) {
     return kGebruiksFout;
 }
 
-bool LeesGeheelGetal(const std::string& woord, int32_t& waarde) {
-    const char* p = woord.c_str();
-    bool negatief = *p == '-';
-    if (negatief) {
-        ++p;
-    }
-    if (!IsCijfer(*p)) {
-        return false;
-    }
-    int64_t getal = 0;
-    for (; IsCijfer(*p); ++p) {
-        getal = getal * 10 + (*p - '0');
-        if (getal > int64_t{std::numeric_limits<int32_t>::max()} + 1) {
-            return false;
-        }
-    }
-    getal = negatief ? -getal : getal;
-    if (*p != '\0' || getal > std::numeric_limits<int32_t>::max()) {
-        return false;
-    }
-    waarde = static_cast<int32_t>(getal);
-    return true;
-}
-
 std::string CArgumenten::Waarde(const std::string& optie, const std::string& standaard) const {
     auto it = opties.find(optie);
     return (it == opties.end() || it->second.empty()) ? standaard : it->second.back();

@@ -3,6 +3,8 @@
 // data as the main window, without a display. Listings go to standard output,
 // messages to standard error, and the exit status tells what happened.
 
+#include "base/getal.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -44,10 +46,6 @@ struct COpdracht {
 // Writes `tekst` (Windows-1252) and a pointer to the help to standard error
 // and returns kGebruiksFout.
 int Gebruiksfout(const std::string& tekst);
-
-// Reads a command-line number: an optional "-" and decimal digits within the
-// 32-bit range, nothing else; false otherwise.
-bool LeesGeheelGetal(const std::string& woord, int32_t& waarde);
 
 // Runs the command line `argumenten` (without the program name). Returns the
 // exit status. `argumenten` may be empty only when the caller shows the window.

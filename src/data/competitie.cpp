@@ -1,14 +1,14 @@
 #include "data/competitie.h"
 
+#include "base/codering.h"
 #include "base/formatteer.h"
+#include "base/getal.h"
 #include "base/melding.h"
 #include "base/platform.h"
-#include "base/codering.h"
 #include "base/regellezer.h"
 #include "base/witruimte.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +31,20 @@ void Bewerk(std::string& regel, bool normaliseer) {
     }
 }
 
+// A line longer than a buffered reader takes is read whole here; saying so
+// shows where a file was made or changed by something else.
+void MeldLangeRegels(const std::string& inhoud, const std::string& pad) {
+    CRegelLezer lezer(inhoud);
+    std::string regel;
+    while (lezer.VolgendeRegel(regel)) {
+        if (lezer.TeLang()) {
+            Meld(Formatteer("Regel %d van de datafile '%s' is langer dan %zu tekens; hij is als "
+                            "\xE9\xE9n regel gelezen.",
+                            lezer.RegelNummer(), pad.c_str(), CRegelLezer::kLangsteRegel));
+        }
+    }
+}
+
 } // namespace
 
 int CCompetitie::Lees() {
@@ -47,6 +61,7 @@ int CCompetitie::Lees() {
                         datafile.c_str(), SysteemFoutTekst(fout).c_str()));
         return -1;
     }
+    MeldLangeRegels(inhoud, datafile);
     CRegelLezer lezer(inhoud);
     std::string eerste;
     if (!lezer.VolgendeRegel(eerste)) {
@@ -59,8 +74,7 @@ int CCompetitie::Lees() {
         while (*p && !IsCijfer(*p)) {
             ++p;
         }
-        uint32_t versie = LeesCijfers(p);
-        formaat_ = static_cast<int>(std::min<uint32_t>(versie, INT32_MAX));
+        LeesGetal(p, formaat_);
         if (formaat_ == 1) {
             formaat_ = 2;
         }
@@ -92,10 +106,8 @@ void CCompetitie::LeesFormaat2(CRegelLezer& lezer) {
     if (!gevonden) {
         return;
     }
-    std::string ruw;
     bool sectieEinde = false;
-    while (lezer.VolgendeRegel(ruw)) {
-        regel = ruw;
+    while (lezer.VolgendeRegel(regel)) {
         Bewerk(regel, true);
         if (regel.empty()) {
             continue;
@@ -109,11 +121,29 @@ void CCompetitie::LeesFormaat2(CRegelLezer& lezer) {
     if (!sectieEinde) {
         return;
     }
-    // From the line that ended the players, look for the results header as read.
-    while (!IsKop(ruw, "uitslag")) {
-        if (!lezer.VolgendeRegel(ruw)) {
-            return;
+    // From the line that ended the players, look for the results header. The
+    // lines passed over are lost at the next write, so they are reported.
+    int nietGelezen = 0;
+    bool kop = IsKop(regel, "uitslag");
+    while (!kop) {
+        nietGelezen += regel.empty() ? 0 : 1;
+        if (!lezer.VolgendeRegel(regel)) {
+            break;
         }
+        Bewerk(regel, true);
+        kop = IsKop(regel, "uitslag");
+    }
+    if (nietGelezen > 0) {
+        std::string aantal = nietGelezen == 1 ? "1 regel" : Formatteer("%d regels", nietGelezen);
+        Meld(kop ? Formatteer("De datafile '%s' bevat %s tussen de spelers en de kop "
+                              "[Uitslagen]; die zijn niet gelezen.",
+                              datafile.c_str(), aantal.c_str())
+                 : Formatteer("De datafile '%s' heeft geen kop [Uitslagen]; %s na de spelers "
+                              "zijn niet gelezen.",
+                              datafile.c_str(), aantal.c_str()));
+    }
+    if (!kop) {
+        return;
     }
     while (lezer.VolgendeRegel(regel)) {
         Bewerk(regel, true);

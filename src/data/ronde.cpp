@@ -1,9 +1,11 @@
 #include "data/ronde.h"
 
 #include "base/formatteer.h"
+#include "base/getal.h"
 #include "base/melding.h"
-#include "data/speler.h"
+#include "base/regellezer.h"
 #include "base/witruimte.h"
+#include "data/speler.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,6 +34,9 @@ char ResultaatCode(char c) {
     }
 }
 
+// "Speeldag " before the identification is the longer of the two layouts.
+static_assert(kLangsteIdentificatie + 9 == CRegelLezer::kLangsteRegel);
+
 const char* kRegelVoorRonde = "CRondes::VoegToe()\nUitslagregel voor een ronde-identificatieregel";
 
 std::string Getrimd(const char* begin, const char* eind) {
@@ -44,7 +49,27 @@ std::string Getrimd(const char* begin, const char* eind) {
     return std::string(begin, eind);
 }
 
+// The two player numbers at the start of an entry line and the white space
+// around them; false when one was too large.
+bool LeesTweeNummers(const char*& p, int32_t& eerste, int32_t& tweede) {
+    SlaWitruimteOver(p);
+    bool passen = LeesGetal(p, eerste);
+    SlaWitruimteOver(p);
+    passen = LeesGetal(p, tweede) && passen;
+    SlaWitruimteOver(p);
+    return passen;
+}
+
 } // namespace
+
+int ControleerIdentificatie(const std::string& identificatie) {
+    if (identificatie.size() > kLangsteIdentificatie) {
+        Meld(Formatteer("De identificatie mag niet langer zijn dan %zu tekens.",
+                        kLangsteIdentificatie));
+        return -1;
+    }
+    return 0;
+}
 
 const char* UitslagTekst(char resultaat) {
     switch (resultaat) {
@@ -262,25 +287,29 @@ int CRondes::VoegToeFormaat2(const std::string& invoer) {
         while (*p && !IsCijfer(*p)) {
             ++p;
         }
-        auto speler = static_cast<int32_t>(LeesCijfers(p));
+        int32_t speler = 0;
+        int32_t klasse = 0;
+        bool passen = LeesGetal(p, speler);
         while (*p && *p != '=') {
             ++p;
         }
         if (*p == '=') {
             ++p;
         }
-        auto klasse = static_cast<int32_t>(LeesCijfers(p));
+        if (!LeesGetal(p, klasse) || !passen) {
+            MeldTeGrootGetal("CRondes::VoegToe()", regel);
+        }
         if (ronde.VoegToeKlasse(speler, klasse) != 0) {
             ronde.VoegCommentaarToe(regel);
             return -1;
         }
         return 0;
     }
-    SlaWitruimteOver(p);
-    auto eerste = static_cast<int32_t>(LeesCijfers(p));
-    SlaWitruimteOver(p);
-    auto tweede = static_cast<int32_t>(LeesCijfers(p));
-    SlaWitruimteOver(p);
+    int32_t eerste = 0;
+    int32_t tweede = 0;
+    if (!LeesTweeNummers(p, eerste, tweede)) {
+        MeldTeGrootGetal("CRondes::VoegToe()", regel);
+    }
     if (tweede == 0) {
         if (*p == 'U' || *p == 'u' || *p == '\0') {
             return ronde.VoegToe(eerste);
@@ -307,11 +336,11 @@ int CRondes::VoegToeFormaat0(const std::string& regel) {
         return -1;
     }
     CRonde& ronde = *lijst_.back();
-    SlaWitruimteOver(p);
-    auto eerste = static_cast<int32_t>(LeesCijfers(p));
-    SlaWitruimteOver(p);
-    auto tweede = static_cast<int32_t>(LeesCijfers(p));
-    SlaWitruimteOver(p);
+    int32_t eerste = 0;
+    int32_t tweede = 0;
+    if (!LeesTweeNummers(p, eerste, tweede)) {
+        MeldTeGrootGetal("CRondes::VoegToe()", regel);
+    }
     if (*p == '\0' && tweede == 0) {
         return ronde.VoegToe(eerste);
     }

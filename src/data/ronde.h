@@ -8,6 +8,13 @@
 
 class CRondes;
 
+// The longest round identification whose line ("Speeldag " or the braces
+// around it) the data file holds whole.
+inline constexpr size_t kLangsteIdentificatie = 1013;
+// An identification the administrator enters: 0, or -1 after a message when
+// it is too long for its line.
+int ControleerIdentificatie(const std::string& identificatie);
+
 enum SoortUitslag : int32_t {
     partij = 0,
     uitgeloot = 1,

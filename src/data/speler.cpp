@@ -1,15 +1,24 @@
 #include "data/speler.h"
 
 #include "base/formatteer.h"
+#include "base/getal.h"
 #include "base/melding.h"
-#include "data/competitie.h"
+#include "base/regellezer.h"
 #include "base/witruimte.h"
+#include "data/competitie.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr size_t kLangsteNaamFormaat0 = 22;
+// The widest rest of a players line in either layout: a number and a class of
+// ten digits each, the quotes, the flags and the blanks between them.
+constexpr size_t kRestVanSpelersRegel = 30;
+static_assert(kLangsteNaam + kRestVanSpelersRegel == CRegelLezer::kLangsteRegel);
+// A format-0 line with an empty name has the padded name field, and the blanks
+// around it, between the number and the flag code.
+constexpr size_t kLegeNaamFormaat0 = kLangsteNaamFormaat0 + 1;
 
 bool VlaggenGeldig(int32_t a, int32_t b, int32_t c) {
     auto geldig = [](int32_t v) { return v == 0 || v == 1; };
@@ -113,6 +122,10 @@ int CSpelers::ControleerNaam(const std::string& naam, const CSpeler* zelf) {
     // The data file quotes names with double quotes and cannot hold one inside.
     if (naam.find('"') != std::string::npos) {
         Meld("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
+        return -1;
+    }
+    if (naam.size() > kLangsteNaam) {
+        Meld(Formatteer("De naam mag niet langer zijn dan %zu tekens.", kLangsteNaam));
         return -1;
     }
     if (NaamInGebruik(naam, zelf)) {
@@ -259,7 +272,7 @@ int CSpelers::VoegToe(const std::string& regel, int formaat) {
 int CSpelers::VoegToeFormaat2(const std::string& regel) {
     auto speler = std::make_unique<CSpeler>();
     const char* p = regel.c_str();
-    speler->volgnummer = static_cast<int32_t>(LeesCijfers(p));
+    bool getallenPassen = LeesGetal(p, speler->volgnummer);
     if (IsWitruimte(*p)) {
         ++p;
     }
@@ -278,7 +291,7 @@ int CSpelers::VoegToeFormaat2(const std::string& regel) {
     while (*p && !IsCijfer(*p)) {
         ++p;
     }
-    speler->beginKlasse = static_cast<int32_t>(LeesCijfers(p));
+    getallenPassen = LeesGetal(p, speler->beginKlasse) && getallenPassen;
     speler->klasse = speler->beginKlasse;
     speler->aktief = LeesVlag(p);
     speler->standaardIndelen = LeesVlag(p);
@@ -287,6 +300,21 @@ int CSpelers::VoegToeFormaat2(const std::string& regel) {
         Meld("CSpelers::VoegToe()\nSyntaxfout in regel '" + regel + "'.");
         return -1;
     }
+    return VoegGelezenToe(std::move(speler), regel, getallenPassen);
+}
+
+int CSpelers::VoegGelezenToe(std::unique_ptr<CSpeler> speler, const std::string& regel,
+                             bool getallenPassen) {
+    if (!getallenPassen) {
+        MeldTeGrootGetal("CSpelers::VoegToe()", regel);
+    }
+    // A name with a double quote could not be written back whole.
+    if (speler->naam.find('"') != std::string::npos) {
+        std::replace(speler->naam.begin(), speler->naam.end(), '"', '\'');
+        Meld(Formatteer("De naam van speler %ld bevatte dubbele aanhalingstekens (\"); die zijn "
+                        "vervangen door apostrofs.",
+                        static_cast<long>(speler->volgnummer)));
+    }
     VoegRecordToe(std::move(speler));
     return 0;
 }
@@ -294,17 +322,19 @@ int CSpelers::VoegToeFormaat2(const std::string& regel) {
 int CSpelers::VoegToeFormaat0(const std::string& regel) {
     auto speler = std::make_unique<CSpeler>();
     const char* p = regel.c_str();
-    speler->volgnummer = static_cast<int32_t>(LeesCijfers(p));
+    bool getallenPassen = LeesGetal(p, speler->volgnummer);
+    const char* naNummer = p;
     SlaWitruimteOver(p);
     // The name ends at a double blank (the padding after it) or at the line end.
+    // The blank name field of a player without a name leaves the flag code as
+    // the first word after the number: the name is then empty.
     const char* begin = p;
-    while (*p && !(IsWitruimte(p[0]) && (IsWitruimte(p[1]) || p[1] == '\0'))) {
-        ++p;
+    if (static_cast<size_t>(p - naNummer) <= kLegeNaamFormaat0) {
+        while (*p && !(IsWitruimte(p[0]) && (IsWitruimte(p[1]) || p[1] == '\0'))) {
+            ++p;
+        }
     }
     speler->naam.assign(begin, p);
-    if (*p) {
-        ++p;
-    }
     SlaWitruimteOver(p);
     // A line that ends after the name has no code: the player is taken as inactive.
     char code = *p;
@@ -315,10 +345,9 @@ int CSpelers::VoegToeFormaat0(const std::string& regel) {
         ++p;
     }
     SlaWitruimteOver(p);
-    speler->beginKlasse = static_cast<int32_t>(LeesCijfers(p));
+    getallenPassen = LeesGetal(p, speler->beginKlasse) && getallenPassen;
     speler->klasse = speler->beginKlasse;
-    VoegRecordToe(std::move(speler));
-    return 0;
+    return VoegGelezenToe(std::move(speler), regel, getallenPassen);
 }
 
 void CSpelers::SchrijfLijst(std::vector<std::string>& regels, int formaat) const {

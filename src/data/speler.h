@@ -10,6 +10,9 @@
 #include <vector>
 
 class CCompetitie;
+
+// The longest name a players line holds whole in the data file.
+inline constexpr size_t kLangsteNaam = 992;
 class CRondes;
 
 class CSpeler {
@@ -92,6 +95,10 @@ private:
     static int ControleerKlasse(int32_t klasse);
     int VoegToeFormaat2(const std::string& regel);
     int VoegToeFormaat0(const std::string& regel);
+    // A player read from a line of the data file: numbers that were too
+    // large and double quotes in the name are reported and mended.
+    int VoegGelezenToe(std::unique_ptr<CSpeler> speler, const std::string& regel,
+                       bool getallenPassen);
 
     CCompetitie& competitie_;
     std::vector<std::unique_ptr<CSpeler>> lijst_;

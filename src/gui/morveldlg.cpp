@@ -1,10 +1,9 @@
 #include "gui/morveldlg.h"
 
-#include "app/competitiemap.h"
-#include "base/melding.h"
 #include "app/morvelapp.h"
-#include "gui/pictogram.h"
 #include "app/publiceren.h"
+#include "base/melding.h"
+#include "gui/pictogram.h"
 #include "gui/qttekst.h"
 
 #include <QComboBox>
@@ -96,11 +95,7 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
 }
 
 CMorvelDlg::~CMorvelDlg() {
-    if (!afgesloten_) {
-        afgesloten_ = true;
-        app_.competitie.Schrijf();
-        VoerUploadsUit();
-    }
+    app_.SluitAf(false);
 }
 
 QPushButton* CMorvelDlg::MaakKnop(const char* tekst, const char* naam) {
@@ -120,8 +115,8 @@ void CMorvelDlg::showEvent(QShowEvent* gebeurtenis) {
 }
 
 void CMorvelDlg::VernieuwCompetities() {
-    std::vector<std::string> namen = CompetitieNamen(app_.DataMap());
-    int keuze = ZoekCompetitie(namen, app_.settings.HuidigePeriode());
+    std::vector<std::string> namen = app_.Competities();
+    int keuze = app_.BewaardeCompetitie(namen);
     {
         QSignalBlocker stil(competitieLijst_);
         competitieLijst_->clear();
@@ -144,28 +139,18 @@ int CMorvelDlg::KiesCompetitie() {
     if (index < 0) {
         return -1;
     }
-    if (app_.competitie.Schrijf() != 0) {
-        // Opening another competition would throw the unwritten changes
-        // away: the open one stays, and so does its place in the list.
-        SelecteerGeopende();
-        return -1;
-    }
-    VoerUploadsUit();
-    std::string naam = VanQString(competitieLijst_->itemText(index));
-    CCompetitie& competitie = app_.competitie;
-    competitie.competitieMap = app_.DataMap() + "/" + naam;
-    app_.settings.SetHuidigePeriode(naam);
-    competitie.datafile = EersteDataFile(competitie.competitieMap);
-    int gelezen = competitie.Lees();
-    geopend_ = naam;
-    ZetCompetitieCommandos(gelezen == 0);
+    int gelezen = app_.KiesCompetitie(VanQString(competitieLijst_->itemText(index)));
+    // After a failed write the open competition stays, and so does its place in the list.
+    SelecteerGeopende();
+    ZetCompetitieCommandos(app_.CompetitieGelezen());
     return gelezen;
 }
 
 void CMorvelDlg::SelecteerGeopende() {
     QSignalBlocker stil(competitieLijst_);
+    const std::string& geopend = app_.GeopendeNaam();
     competitieLijst_->setCurrentIndex(
-        geopend_.empty() ? -1 : competitieLijst_->findText(NaarQString(geopend_)));
+        geopend.empty() ? -1 : competitieLijst_->findText(NaarQString(geopend)));
 }
 
 void CMorvelDlg::ZetCompetitieCommandos(bool aan) {
@@ -174,28 +159,8 @@ void CMorvelDlg::ZetCompetitieCommandos(bool aan) {
     }
 }
 
-void CMorvelDlg::VoerUploadsUit() {
-    // The HTML files marked for upload are sent from here once the upload
-    // exists; until then no file is ever marked.
-}
-
-bool CMorvelDlg::SchrijfBijAfsluiten() {
-    if (afgesloten_) {
-        return true;
-    }
-    if (app_.competitie.Schrijf() != 0 &&
-        Meld("De wijzigingen in de competitie zijn niet opgeslagen.\n"
-             "Toch afsluiten? De wijzigingen gaan dan verloren.",
-             Knoppen::JaNeeStdNee) != Antwoord::Ja) {
-        return false;
-    }
-    afgesloten_ = true;
-    VoerUploadsUit();
-    return true;
-}
-
 void CMorvelDlg::done(int resultaat) {
-    if (SchrijfBijAfsluiten()) {
+    if (app_.SluitAf(true)) {
         QDialog::done(resultaat);
     }
 }

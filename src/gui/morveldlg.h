@@ -21,10 +21,10 @@ public:
     // Fills the list with the competitions of the data directory and opens the
     // saved one ("HuidigePeriode", the first name that begins with it).
     void VernieuwCompetities();
-    // Writes the open competition, runs the pending uploads and opens the
-    // competition selected in the list. Returns 0 when it was read, -1 when
-    // not (the six competition commands are then disabled) or when the old
-    // competition could not be written (it then stays open and selected).
+    // Opens the competition selected in the list (CMorvelApp::KiesCompetitie).
+    // Returns 0 when it was read, -1 when not (the six competition commands
+    // are then disabled) or when the old competition could not be written
+    // (it then stays open and selected).
     int KiesCompetitie();
 
 protected:
@@ -35,12 +35,6 @@ private:
     QPushButton* MaakKnop(const char* tekst, const char* naam);
     void ZetCompetitieCommandos(bool aan);
     void SelecteerGeopende();
-    // Runs the upload of the HTML files that wait for it.
-    void VoerUploadsUit();
-    // Writes the open competition and runs the pending uploads, once.
-    // Returns false when the administrator keeps the window open after a
-    // failed write.
-    bool SchrijfBijAfsluiten();
 
     void Leden();
     void NieuweCompetitie();
@@ -56,7 +50,5 @@ private:
     QComboBox* competitieLijst_;
     std::array<QPushButton*, 6> competitieCommandos_{};
     QPushButton* uitslagen_ = nullptr;
-    std::string geopend_; // name of the open competition, empty when none
     bool getoond_ = false;
-    bool afgesloten_ = false;
 };

@@ -1,8 +1,8 @@
 #include "gui/vensterstart.h"
 
 #include "app/morvelapp.h"
-#include "gui/morveldlg.h"
 #include "cli/opdrachtregel.h"
+#include "gui/morveldlg.h"
 #include "gui/pictogram.h"
 #include "gui/qtmelder.h"
 #include "gui/qttekst.h"
@@ -38,6 +38,7 @@ int StartVensters(int& argc, char** argv, const std::string& profiel) {
         if (app.settings.Fataal()) {
             status = kFataleStartFout;
         } else {
+            app.settings.ToonReleaseMededelingen();
             QDir::setCurrent(QCoreApplication::applicationDirPath());
             CMorvelDlg hoofdvenster(app);
             melder.ZetOuder(&hoofdvenster);

@@ -1,6 +1,7 @@
 #include "publish/htmlschrijver.h"
 
 #include "base/melding.h"
+#include "base/pad.h"
 #include "base/platform.h"
 
 const char* HtmlBestandsNaam(HtmlBestand bestand) {
@@ -19,9 +20,8 @@ const char* HtmlBestandsNaam(HtmlBestand bestand) {
 
 CHtmlSchrijver::CHtmlSchrijver(const std::string& competitieMap, HtmlBestand bestand, int modus,
                                CUploadNodig& uploadNodig)
-    : pad_((competitieMap.empty() ? std::string(".") : competitieMap) + "/" +
-           HtmlBestandsNaam(bestand)),
-      soort_(bestand), modus_(modus), uploadNodig_(uploadNodig) {}
+    : pad_(PadSamen(competitieMap, HtmlBestandsNaam(bestand))), soort_(bestand), modus_(modus),
+      uploadNodig_(uploadNodig) {}
 
 bool CHtmlSchrijver::Open() {
     if (modus_ < kHtmlAanmaken) {

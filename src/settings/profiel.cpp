@@ -177,19 +177,6 @@ void CProfiel::ZetGetal(const std::string& sectie, const std::string& sleutel, i
     ZetTekst(sectie, sleutel, Formatteer("%d", waarde));
 }
 
-int32_t EersteGetal(const std::string& tekst) {
-    size_t i = 0;
-    while (i < tekst.size() && !IsCijfer(tekst[i])) {
-        ++i;
-    }
-    constexpr int64_t kGrootste = std::numeric_limits<int32_t>::max();
-    int64_t waarde = 0;
-    for (; i < tekst.size() && IsCijfer(tekst[i]); ++i) {
-        waarde = std::min(waarde * 10 + (tekst[i] - '0'), kGrootste);
-    }
-    return static_cast<int32_t>(waarde);
-}
-
 bool ProfielPadVoorProgramma(const std::string& programma, std::string& profiel) {
     size_t naamBegin = programma.find_last_of('/');
     naamBegin = naamBegin == std::string::npos ? 0 : naamBegin + 1;

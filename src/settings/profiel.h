@@ -12,6 +12,8 @@
 //     profiel.ZetTekst("Morvel", "DataPad", pad);
 //     return profiel.Schrijf();
 
+#include "base/getal.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -58,10 +60,6 @@ private:
     std::string pad_;
     std::vector<std::string> regels_; // without their line ends
 };
-
-// The number formed by the first run of decimal digits in `tekst`, 0 when there
-// is none; a run beyond the 32-bit range gives the largest 32-bit value.
-int32_t EersteGetal(const std::string& tekst);
 
 // Derives the profile path from the program file's path: the extension of the
 // file name becomes "ini", and a name without one gets ".ini" appended (a dot

@@ -66,7 +66,6 @@ CSettings::CSettings(const std::string& profielPad) {
     // scrambled at the next write.
     gewijzigd_ = wachtwoordOnversleuteld_;
     ControleerFormules();
-    ToonReleaseMededelingen();
 }
 
 CSettings::~CSettings() {

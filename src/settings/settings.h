@@ -1,10 +1,9 @@
 #pragma once
 // The settings of the program, held in memory for the whole run and kept in
 // the INI profile. Construction reads every setting, creates the default
-// handicap sets when there are none, checks the active formulas and shows the
-// release notices not yet dismissed. Every setter marks the store changed when
-// the value differs; when changed, destruction writes every setting back.
-// The formula set sections are written by their own windows, not here.
+// handicap sets when there are none and checks the active formulas. Every setter marks the store
+// changed when the value differs; when changed, destruction writes every setting back. The formula
+// set sections are written by their own windows, not here.
 
 #include "formule/formule.h"
 
@@ -175,6 +174,11 @@ public:
     // half-point flag. Missing keys give "0", "6" and true.
     CVoorgiftSet ActieveVoorgiftSet() const;
 
+    // Shows the release notices not yet dismissed, each with OK (not again)
+    // and Cancel (again at the next start). Only the main window shows them:
+    // nobody can answer them on the command line.
+    void ToonReleaseMededelingen();
+
     // Writes every setting when the store was changed. Returns 0, or -1 after
     // a message (the store then stays changed). A profile that existed but
     // could not be read at start is left alone.
@@ -194,7 +198,6 @@ private:
     void KiesKlasseFormule(const CProfiel& profiel, int32_t nummer);
     void MaakStandaardVoorgiftSets(CProfiel& profiel);
     void ControleerFormules();
-    void ToonReleaseMededelingen();
 
     std::string profielPad_;
     bool fataal_ = false;

@@ -76,6 +76,23 @@ TEST_F(OpdrachtregelTest, RewriteRaisesTheFormatWhenAsked) {
     EXPECT_EQ(Voer({"herschrijf", pad, "--formaat", "7"}).status, 1);
 }
 
+TEST_F(OpdrachtregelTest, TheSystemsReasonComesInTheUsersLanguage) {
+    std::string pad = map.Bestand("bestaat-niet.txt");
+    struct Geval {
+        std::vector<std::pair<std::string, std::string>> omgeving;
+        const char* reden;
+    } gevallen[] = {
+        {{{"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "nl"}}, "De reden: 'Bestand of map bestaat niet'"},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "nl"}}, "De reden: 'No such file or directory'"},
+    };
+    for (const Geval& g : gevallen) {
+        CProgrammaUitvoer u =
+            VoerMorvelUit({"--profiel", map.Bestand("morvel.ini"), "controleer", pad}, g.omgeving);
+        EXPECT_EQ(u.status, 2);
+        EXPECT_NE(u.fout.find(g.reden), std::string::npos) << u.fout;
+    }
+}
+
 TEST_F(OpdrachtregelTest, RewriteWritesNothingWhenTheFileCannotBeRead) {
     std::string pad = map.Bestand("later.txt");
     SchrijfAlles(pad, "versie=3\n");

@@ -50,6 +50,21 @@ TEST_F(StandOpdrachtTest, StandingsOfAllRoundsAsTheWindowPrintsThem) {
     EXPECT_EQ(Fixture("lijst_stand.txt"), u.uit);
 }
 
+TEST_F(StandOpdrachtTest, UnansweredReleaseNoticesAreNeverShownOnTheCommandLine) {
+    std::string zonderAntwoorden = Profiel(FixturePad("stand"));
+    zonderAntwoorden.replace(
+        zonderAntwoorden.find("[Opmerkingen]"),
+        zonderAntwoorden.find("[ScoreFormule 1]") - zonderAntwoorden.find("[Opmerkingen]"), "");
+    SchrijfAlles(profiel, zonderAntwoorden);
+    for (int keer = 0; keer < 2; ++keer) {
+        CProgrammaUitvoer u = Voer({"stand", "Voorjaar 2024"});
+        EXPECT_EQ(0, u.status);
+        EXPECT_EQ("", u.fout);
+        EXPECT_EQ(Fixture("lijst_stand.txt"), u.uit);
+    }
+    EXPECT_EQ(zonderAntwoorden, LeesAlles(profiel));
+}
+
 TEST_F(StandOpdrachtTest, StandingsUpToANamedRound) {
     for (const char* id : {"12 mei", "12 MEI"}) {
         CProgrammaUitvoer u = Voer({"stand", "Voorjaar 2024", "--ronde", id});

@@ -111,7 +111,6 @@ TEST_F(DataFileTest, SectionsThatAreMissingGiveAnEmptyPart) {
         int rondes;
     } gevallen[] = {
         {"versie=2\n[Spelers]\n1 \"A\" 150 J J J\n", 1, 0},
-        {"versie=2\n[Spelers]\n1 \"A\" 150 J J J\n{r}\n1 Uitgeloot\n", 1, 0},
         {"versie=2\n1 \"A\" 150 J J J\n", 0, 0},
         {"", 0, 0},
     };

@@ -1,15 +1,17 @@
-#include "base/mappen.h"
 #include "app/morvelapp.h"
+#include "base/mappen.h"
 #include "gui/morveldlg.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -238,6 +240,23 @@ TEST_F(Hoofdvenster, EenMislukteSchrijfactieHoudtDeWijzigingenVast) {
     venster->close();
     EXPECT_FALSE(venster->isVisible());
     EXPECT_NE(std::string::npos, LeesAlles(Bestand("Najaar")).find("Berend Bewaard"));
+}
+
+TEST_F(Hoofdvenster, EenLegeDataMapIsDeProgrammaMap) {
+    // An empty data directory is the program's folder, as "." is.
+    std::string naam = "morvel-lege-datamap-" + std::to_string(::getpid());
+    std::string map = QCoreApplication::applicationDirPath().toStdString() + "/" + naam;
+    MaakMappen(map, false);
+    SchrijfAlles(map + "/" + naam + ".txt", DataFile("Lena Leeg"));
+    Start(naam);
+    app->settings.SetDataPad("");
+    venster->VernieuwCompetities();
+    EXPECT_EQ(QString::fromStdString(naam), lijst->currentText());
+    EXPECT_EQ(map, app->competitie.competitieMap);
+    EXPECT_NE(nullptr, app->competitie.spelers.ZoekNaam("Lena Leeg"));
+    VerwachtCommandos(true);
+    venster.reset();
+    std::filesystem::remove_all(map);
 }
 
 TEST_F(Hoofdvenster, HetVoorbeeldOpentZonderMeldingen) {

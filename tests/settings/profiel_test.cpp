@@ -3,6 +3,7 @@
 #include "settings/profiel.h"
 #include "tijdelijke_map.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -75,6 +76,19 @@ TEST(Profiel, WritingCreatesTheFile) {
     profiel.ZetTekst("Morvel", "DataPad", "a\r\nb"); // a line end cannot split the line
     ASSERT_EQ(profiel.Schrijf(), 0);
     EXPECT_EQ(LeesAlles(profiel.Pad()), "[Morvel]\r\nDataPad=a  b\r\n");
+}
+
+TEST(Profiel, AProfileThatIsALinkIsWrittenThroughIt) {
+    CTijdelijkeMap map;
+    std::filesystem::create_directory(map.Bestand("gedeeld"));
+    SchrijfAlles(map.Bestand("gedeeld/morvel.ini"), "[Morvel]\r\nDataPad=/oud\r\n");
+    std::filesystem::create_symlink(map.Bestand("gedeeld/morvel.ini"), map.Bestand("morvel.ini"));
+    CProfiel profiel(map.Bestand("morvel.ini"));
+    ASSERT_EQ(profiel.Lees(), 0);
+    profiel.ZetTekst("Morvel", "DataPad", "/nieuw");
+    ASSERT_EQ(profiel.Schrijf(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(map.Bestand("morvel.ini")));
+    EXPECT_EQ(LeesAlles(map.Bestand("gedeeld/morvel.ini")), "[Morvel]\r\nDataPad=/nieuw\r\n");
 }
 
 TEST(Profiel, TextValuesAreTrimmedUnquotedAndLimited) {

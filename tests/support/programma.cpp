@@ -2,12 +2,14 @@
 
 #include "tijdelijke_map.h"
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten) {
+CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten,
+                                const std::vector<std::pair<std::string, std::string>>& omgeving) {
     CTijdelijkeMap map;
     std::string uitPad = map.Bestand("uit");
     std::string foutPad = map.Bestand("fout");
@@ -28,6 +30,9 @@ CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten) {
         ::dup2(uit, 1);
         ::dup2(fout, 2);
         ::dup2(niets, 0);
+        for (const auto& [naam, waarde] : omgeving) {
+            ::setenv(naam.c_str(), waarde.c_str(), 1);
+        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

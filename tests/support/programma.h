@@ -2,6 +2,7 @@
 // Runs the built `morvel` program for command-line tests.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CProgrammaUitvoer {
@@ -11,5 +12,7 @@ struct CProgrammaUitvoer {
 };
 
 // Runs `morvel` with `argumenten` (each passed as one argument, no shell) and
-// collects its output.
-CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten);
+// collects its output. `omgeving` sets environment variables for that run.
+CProgrammaUitvoer
+VoerMorvelUit(const std::vector<std::string>& argumenten,
+              const std::vector<std::pair<std::string, std::string>>& omgeving = {});

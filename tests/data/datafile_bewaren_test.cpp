@@ -1,0 +1,220 @@
+// A competition survives its data file: whatever a file holds is either read
+// back whole after a write or reported, never dropped or changed silently.
+
+#include "data/competitie.h"
+#include "melding_recorder.h"
+#include "tijdelijke_map.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataFileBewaren : public ::testing::Test {
+protected:
+    void SetUp() override {
+        competitie.competitieMap = map.Pad();
+        competitie.datafile = map.Bestand("competitie.txt");
+    }
+
+    int LeesTekst(const std::string& inhoud) {
+        SchrijfAlles(competitie.datafile, inhoud);
+        return competitie.Lees();
+    }
+
+    // Writes the competition as it is and reads it back; no message may come.
+    void SchrijfEnLeesTerug() {
+        competitie.spelers.ZetGewijzigd();
+        ASSERT_EQ(competitie.Schrijf(), 0);
+        ASSERT_EQ(competitie.Lees(), 0);
+    }
+
+    CMeldingRecorder meldingen;
+    CTijdelijkeMap map;
+    CCompetitie competitie;
+};
+
+TEST_F(DataFileBewaren, AResultsHeaderWithWhiteSpaceKeepsItsRounds) {
+    const char* koppen[] = {"  [Uitslagen]", "[\tUitslagen]", "[ uitslagen ]", "\t[UITSLAGEN]  "};
+    std::string fixture = Fixture("data/uitslagenkop_ingesprongen.txt");
+    for (const char* kop : koppen) {
+        std::string inhoud = fixture;
+        inhoud.replace(inhoud.find("  [Uitslagen]"), 13, kop);
+        ASSERT_EQ(LeesTekst(inhoud), 0) << kop;
+        EXPECT_EQ(competitie.rondes.Aantal(), 2) << kop;
+        SchrijfEnLeesTerug();
+        ASSERT_EQ(competitie.rondes.Aantal(), 2) << kop;
+        EXPECT_EQ(competitie.rondes.Ronde(1).identificatie, "19 mei");
+        EXPECT_EQ(competitie.rondes.Ronde(1).Uitslagen().size(), 1u);
+    }
+}
+
+TEST_F(DataFileBewaren, LinesThatAreNotReadAreCountedInOneMessage) {
+    const std::string spelers = "versie=2\n[Spelers]\n1 \"A\" 150 J J J\n2 \"B\" 150 J J J\n";
+    struct Geval {
+        std::string rest;
+        std::string melding;
+        int rondes;
+    } gevallen[] = {
+        {"[Extra]\nsleutel=1\n\n[Uitslagen]\n{r}\n1 2 +\n",
+         "bevat 2 regels tussen de spelers en de kop [Uitslagen]; die zijn niet gelezen.", 1},
+        {"{r}\n1 2 +\n", "heeft geen kop [Uitslagen]; 2 regels na de spelers zijn niet gelezen.",
+         0},
+        {"[Uitslag]\n{r}\n", "", 1}, // the header is found by its beginning, as always
+    };
+    for (const Geval& g : gevallen) {
+        if (!g.melding.empty()) {
+            meldingen.Verwacht("De datafile '" + competitie.datafile + "' " + g.melding);
+        }
+        EXPECT_EQ(LeesTekst(spelers + g.rest), 0) << g.rest;
+        EXPECT_EQ(competitie.spelers.Aantal(), 2u);
+        EXPECT_EQ(competitie.rondes.Aantal(), g.rondes) << g.rest;
+        meldingen.Controleer();
+    }
+}
+
+TEST_F(DataFileBewaren, ADoubleQuoteFromAFileBecomesAnApostrophe) {
+    struct Geval {
+        const char* fixture;
+        const char* naam;
+        int32_t klasse;
+    } gevallen[] = {{"data/aanhalingsteken_formaat2.txt", "Jan'x", 155},
+                    {"data/aanhalingsteken_formaat0.txt", "Jan 'Bram' Vries", 150}};
+    for (const Geval& g : gevallen) {
+        meldingen.Verwacht("De naam van speler 1 bevatte dubbele aanhalingstekens (\"); die zijn "
+                           "vervangen door apostrofs.");
+        ASSERT_EQ(LeesTekst(Fixture(g.fixture)), 0) << g.fixture;
+        meldingen.Controleer();
+        EXPECT_EQ(competitie.spelers.Zoek(1)->naam, g.naam);
+        SchrijfEnLeesTerug();
+        EXPECT_EQ(competitie.spelers.Aantal(), 2u) << g.fixture;
+        EXPECT_EQ(competitie.spelers.Zoek(1)->naam, g.naam);
+        EXPECT_EQ(competitie.spelers.Zoek(1)->beginKlasse, g.klasse);
+        EXPECT_EQ(competitie.rondes.Ronde(0).Uitslagen().size(), 1u);
+    }
+}
+
+TEST_F(DataFileBewaren, ADoubleQuoteIsRefusedWhenANameIsEntered) {
+    std::string naam = "Jan \"Bram\" Vries";
+    meldingen.Verwacht("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
+    EXPECT_EQ(competitie.spelers.VoegToe(1, naam, 150, 1, 1, 1), -1);
+    EXPECT_EQ(competitie.spelers.Aantal(), 0u);
+    naam = "Jan";
+    ASSERT_EQ(competitie.spelers.VoegToe(1, naam, 150, 1, 1, 1), 0);
+    naam = "Jan\"";
+    meldingen.Verwacht("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
+    EXPECT_EQ(competitie.spelers.PasAan(1, naam, 150, 150, 1, 1, 1), -1);
+    EXPECT_EQ(competitie.spelers.Zoek(1)->naam, "Jan");
+    competitie.spelers.WisGewijzigd();
+}
+
+TEST_F(DataFileBewaren, ANameOrIdentificationTooLongForItsLineIsRefused) {
+    std::string naam(kLangsteNaam + 1, 'a');
+    meldingen.Verwacht("De naam mag niet langer zijn dan 992 tekens.");
+    EXPECT_EQ(competitie.spelers.VoegToe(1, naam, 150, 1, 1, 1), -1);
+    EXPECT_EQ(competitie.spelers.Aantal(), 0u);
+
+    // The longest name, with the widest numbers, still fits one line in both layouts.
+    naam.pop_back();
+    ASSERT_EQ(competitie.spelers.VoegToe(2147483647, naam, 2147483647, 1, 1, 1), 0);
+    for (int formaat : {2, 0}) {
+        std::vector<std::string> regels;
+        competitie.spelers.SchrijfLijst(regels, formaat);
+        EXPECT_LE(regels.at(0).size(), 1022u) << formaat;
+    }
+    SchrijfEnLeesTerug();
+    EXPECT_EQ(competitie.spelers.Aantal(), 1u);
+    EXPECT_EQ(competitie.spelers.Zoek(2147483647)->naam, naam);
+
+    meldingen.Verwacht("De identificatie mag niet langer zijn dan 1013 tekens.");
+    EXPECT_EQ(ControleerIdentificatie(std::string(1014, 'r')), -1);
+    EXPECT_EQ(ControleerIdentificatie(std::string(1013, 'r')), 0);
+}
+
+TEST_F(DataFileBewaren, ALongLineInAFileIsReportedAndReadWhole) {
+    std::string naam(1500, 'n');
+    std::string inhoud = "versie=2\n\n[Spelers]\n1 \"" + naam + "\" 150 J J N\n2 \"B\" 160 J J N\n";
+    meldingen.Verwacht("Regel 4 van de datafile '" + competitie.datafile +
+                       "' is langer dan 1022 tekens; hij is als \xE9\xE9n regel gelezen.");
+    ASSERT_EQ(LeesTekst(inhoud), 0);
+    ASSERT_EQ(competitie.spelers.Aantal(), 2u); // no phantom player made of the rest
+    EXPECT_EQ(competitie.spelers.Zoek(1)->naam, naam);
+    EXPECT_EQ(competitie.spelers.Zoek(1)->beginKlasse, 150);
+}
+
+TEST_F(DataFileBewaren, ANumberTooLargeForItsFieldIsHeldAndReported) {
+    struct Geval {
+        std::string regel;
+        std::string inhoud;
+    } gevallen[] = {
+        {"1 \"A\" 99999999999999999999 J J N",
+         "versie=2\n[Spelers]\n1 \"A\" 99999999999999999999 J J N\n"},
+        {"01 A                       1  99999999999",
+         "Brom' implementatie\n\n01 A                       1  99999999999\n"},
+    };
+    for (const Geval& g : gevallen) {
+        meldingen.Verwacht("CSpelers::VoegToe()\nEen getal in regel '" + g.regel +
+                           "' is te groot; het is op 2147483647 gezet.");
+        ASSERT_EQ(LeesTekst(g.inhoud), 0) << g.regel;
+        meldingen.Controleer();
+        EXPECT_EQ(competitie.spelers.Zoek(1)->beginKlasse, 2147483647);
+        SchrijfEnLeesTerug(); // read back the same, without a message
+        EXPECT_EQ(competitie.spelers.Zoek(1)->beginKlasse, 2147483647);
+    }
+
+    meldingen.Verwacht("CRondes::VoegToe()\nEen getal in regel 'klasse(1)=4294967396' is te "
+                       "groot; het is op 2147483647 gezet.");
+    ASSERT_EQ(LeesTekst("versie=2\n[Spelers]\n1 \"A\" 150 J J N\n[Uitslagen]\n{r}\n"
+                        "klasse(1)=4294967396\n"),
+              0);
+    EXPECT_EQ(competitie.rondes.Ronde(0).Uitslagen().at(0).nieuweKlasse, 2147483647);
+}
+
+TEST_F(DataFileBewaren, AnOldLayoutPlayerWithoutANameSurvivesAWrite) {
+    ASSERT_EQ(LeesTekst("Brom' implementatie\n\n05\n06 Piet                    1  180\n"), 0);
+    ASSERT_EQ(competitie.spelers.Aantal(), 2u);
+    for (int keer = 0; keer < 2; ++keer) {
+        SchrijfEnLeesTerug();
+        ASSERT_EQ(competitie.spelers.Aantal(), 2u);
+        const CSpeler& zonderNaam = *competitie.spelers.Zoek(5);
+        EXPECT_EQ(zonderNaam.naam, "");
+        EXPECT_EQ(zonderNaam.aktief, 0);
+        EXPECT_EQ(zonderNaam.beginKlasse, 0);
+        EXPECT_EQ(competitie.spelers.Zoek(6)->naam, "Piet");
+        EXPECT_EQ(competitie.spelers.Zoek(6)->beginKlasse, 180);
+    }
+}
+
+TEST_F(DataFileBewaren, AWriteGoesThroughASymbolicLink) {
+    fs::create_directory(map.Bestand("echt"));
+    std::string doel = map.Bestand("echt/competitie.txt");
+    SchrijfAlles(doel, Fixture("data/formaat2.txt"));
+    std::string koppeling = map.Bestand("koppeling.txt");
+    fs::create_symlink("echt/competitie.txt", koppeling);
+    competitie.datafile = koppeling;
+    ASSERT_EQ(competitie.Lees(), 0);
+    std::string naam = "Nieuw Lid";
+    ASSERT_EQ(competitie.spelers.VoegToe(40, naam, 150, 1, 1, 1), 0);
+    ASSERT_EQ(competitie.Schrijf(), 0);
+    EXPECT_TRUE(fs::is_symlink(koppeling));
+    EXPECT_NE(LeesAlles(doel).find("40 \"Nieuw Lid\" 150 J J J"), std::string::npos);
+    // The temporary file went beside the target, and nothing of it is left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(map.Bestand("echt")), {}), 1);
+}
+
+TEST_F(DataFileBewaren, AFileNameOfTheLongestLengthIsWritten) {
+    std::string naam = std::string(251, 'c') + ".txt";
+    ASSERT_EQ(naam.size(), 255u);
+    competitie.datafile = map.Bestand(naam);
+    SchrijfAlles(competitie.datafile, Fixture("data/formaat2.txt"));
+    ASSERT_EQ(competitie.Lees(), 0);
+    std::string lid = "Nieuw Lid";
+    ASSERT_EQ(competitie.spelers.VoegToe(40, lid, 150, 1, 1, 1), 0);
+    ASSERT_EQ(competitie.Schrijf(), 0);
+    EXPECT_NE(LeesAlles(competitie.datafile).find("Nieuw Lid"), std::string::npos);
+}
+
+} // namespace
