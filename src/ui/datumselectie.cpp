@@ -1,0 +1,115 @@
+#include "ui/datumselectie.h"
+
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+
+const char* const kMaanden[] = {"januari",   "februari", "maart",    "april",
+                                "mei",       "juni",     "juli",     "augustus",
+                                "september", "oktober",  "november", "december"};
+const char* const kWeekdagen[] = {"zondag",    "maandag", "dinsdag", "woensdag",
+                                  "donderdag", "vrijdag", "zaterdag"};
+
+constexpr int kMaxDagen = 31;
+
+bool IsSchrikkeljaar(int jaar) {
+    return (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
+}
+
+int DagenInMaand(int maand, int jaar) {
+    static const int kDagen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return kDagen[maand - 1] + (maand == 2 && IsSchrikkeljaar(jaar) ? 1 : 0);
+}
+
+// 0 for Sunday to 6 for Saturday, in the Gregorian calendar.
+int WeekdagNummer(const CDatum& datum) {
+    static const int kVerschuiving[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    int jaar = datum.maand < 3 ? datum.jaar - 1 : datum.jaar;
+    return (jaar + jaar / 4 - jaar / 100 + jaar / 400 + kVerschuiving[datum.maand - 1] +
+            datum.dag) %
+           7;
+}
+
+CKeuzeLijst Getallen(int tot, int gekozen) {
+    CKeuzeLijst lijst;
+    for (int i = 1; i <= tot; ++i) {
+        lijst.teksten.push_back(std::to_string(i));
+    }
+    // A stored value outside the list is shown as the nearest line.
+    lijst.gekozen = std::clamp(gekozen, 1, tot) - 1;
+    return lijst;
+}
+
+} // namespace
+
+CDatumSelectie::CDatumSelectie(CSettings& settings, const CDatum& vandaag)
+    : settings_(settings), eersteJaar_(vandaag.jaar - 1),
+      vastAantalDagen_(settings.IndelingsLijstMethode() == 1),
+      weken_(settings.WeekNummers() & ((1 << kAantalWeken) - 1)) {
+    Wijzig(EDatumLijst::Dag) = Getallen(kMaxDagen, vandaag.dag);
+    CKeuzeLijst& maanden = Wijzig(EDatumLijst::Maand);
+    maanden.teksten.assign(std::begin(kMaanden), std::end(kMaanden));
+    maanden.gekozen = std::clamp(vandaag.maand, 1, 12) - 1;
+    CKeuzeLijst& jaren = Wijzig(EDatumLijst::Jaar);
+    for (int i = 0; i < 3; ++i) {
+        jaren.teksten.push_back(std::to_string(eersteJaar_ + i));
+    }
+    jaren.gekozen = 1;
+    Wijzig(EDatumLijst::AantalKolommen) = Getallen(kMaxKolommen, settings.AantalKolommen());
+    Wijzig(EDatumLijst::AantalDagen) = Getallen(kMaxDagen, settings.AantalDagen());
+    KlemDag();
+}
+
+void CDatumSelectie::Kies(EDatumLijst lijst, int index) {
+    CKeuzeLijst& keuze = Wijzig(lijst);
+    if (index < 0 || index >= static_cast<int>(keuze.teksten.size())) {
+        return;
+    }
+    keuze.gekozen = index;
+    KlemDag();
+}
+
+void CDatumSelectie::KlemDag() {
+    CKeuzeLijst& dag = Wijzig(EDatumLijst::Dag);
+    const int lengte =
+        DagenInMaand(Gekozen(EDatumLijst::Maand) + 1, eersteJaar_ + Gekozen(EDatumLijst::Jaar));
+    dag.gekozen = std::min(dag.gekozen, lengte - 1);
+}
+
+CDatum CDatumSelectie::Datum() const {
+    return {Gekozen(EDatumLijst::Dag) + 1, Gekozen(EDatumLijst::Maand) + 1,
+            eersteJaar_ + Gekozen(EDatumLijst::Jaar)};
+}
+
+std::string CDatumSelectie::Weekdag() const {
+    return kWeekdagen[WeekdagNummer(Datum())];
+}
+
+void CDatumSelectie::ZetWeek(int week, bool aan) {
+    weken_ = aan ? weken_ | WeekBit(week) : weken_ & ~WeekBit(week);
+}
+
+int CDatumSelectie::Ok() {
+    if (!OkAan()) {
+        return -1; // the button is disabled then
+    }
+    settings_.SetAantalKolommen(Gekozen(EDatumLijst::AantalKolommen) + 1);
+    if (vastAantalDagen_) {
+        settings_.SetIndelingsLijstMethode(1);
+        settings_.SetAantalDagen(Gekozen(EDatumLijst::AantalDagen) + 1);
+    } else {
+        settings_.SetIndelingsLijstMethode(2);
+        settings_.SetWeekNummers(weken_);
+    }
+    return 0;
+}
+
+CDatum VandaagLokaal() {
+    std::time_t nu = std::time(nullptr);
+    std::tm tm{};
+    ::localtime_r(&nu, &tm);
+    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
+}
