@@ -16,33 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char KleineLetter(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 // Alphabetical order ignoring the case of A-Z; names that differ in case only
 // keep a fixed order by their bytes.
 bool AlfabetischVoor(const std::string& a, const std::string& b) {
-    auto kleiner = [](char x, char y) {
-        return static_cast<unsigned char>(KleineLetter(x)) <
-               static_cast<unsigned char>(KleineLetter(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), kleiner)) {
-        return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), kleiner)) {
-        return false;
-    }
-    return a < b;
+    int verschil = VergelijkZonderHoofdletters(a, b);
+    return verschil != 0 ? verschil < 0 : a < b;
 }
 
 bool EindigtOpTxt(const std::string& naam) {
     if (naam.size() < 4) {
         return false;
     }
-    std::string staart = naam.substr(naam.size() - 4);
-    std::transform(staart.begin(), staart.end(), staart.begin(), KleineLetter);
-    return staart == ".txt";
+    return GelijkZonderHoofdletters(naam.substr(naam.size() - 4), ".txt");
 }
 
 } // namespace

@@ -40,6 +40,18 @@ int32_t EersteGetal(const std::string& tekst) {
     return waarde;
 }
 
+int32_t VeldGetal(const std::string& tekst) {
+    const char* p = tekst.c_str();
+    SlaWitruimteOver(p);
+    bool negatief = *p == '-';
+    if (*p == '-' || *p == '+') {
+        ++p;
+    }
+    int32_t waarde = 0;
+    LeesGetal(p, waarde);
+    return negatief ? -waarde : waarde;
+}
+
 bool LeesGeheelGetal(const std::string& woord, int32_t& waarde) {
     const char* p = woord.c_str();
     bool negatief = *p == '-';

@@ -17,6 +17,11 @@ void MeldTeGrootGetal(const char* operatie, const std::string& regel);
 // none), held at 2147483647.
 int32_t EersteGetal(const std::string& tekst);
 
+// A number typed into a field: leading white space, an optional sign and
+// the decimal digits that follow; anything else ends it, and a text that is
+// no number gives 0. Held within the 32-bit range.
+int32_t VeldGetal(const std::string& tekst);
+
 // A whole word as a number: an optional "-" and decimal digits within the
 // 32-bit range, nothing else; false otherwise.
 bool LeesGeheelGetal(const std::string& woord, int32_t& waarde);

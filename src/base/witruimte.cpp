@@ -1,5 +1,7 @@
 #include "base/witruimte.h"
 
+#include <algorithm>
+
 namespace {
 char KleineLetter(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -34,6 +36,18 @@ bool GelijkZonderHoofdletters(const std::string& a, const std::string& b) {
         }
     }
     return true;
+}
+
+int VergelijkZonderHoofdletters(const std::string& a, const std::string& b) {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(KleineLetter(a[i]));
+        auto y = static_cast<unsigned char>(KleineLetter(b[i]));
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 bool BegintMetZonderHoofdletters(const char* tekst, const char* begin) {

@@ -17,6 +17,10 @@ void NormaliseerWitruimte(std::string& tekst);
 // Equal ignoring the case of the letters A-Z only.
 bool GelijkZonderHoofdletters(const std::string& a, const std::string& b);
 
+// Compares `a` and `b` byte by byte with A-Z taken as a-z: below 0 when `a`
+// comes first, 0 when equal so, above 0 when `b` comes first.
+int VergelijkZonderHoofdletters(const std::string& a, const std::string& b);
+
 // `tekst` starts with `begin`, ignoring the case of A-Z.
 bool BegintMetZonderHoofdletters(const char* tekst, const char* begin);
 

@@ -3,6 +3,8 @@
 // each round, and the sign-on sheet for the coming play days. Both write the
 // same file, semicolon-separated text with CR LF line ends.
 
+#include "base/datum.h"
+
 #include <string>
 #include <vector>
 
@@ -21,13 +23,6 @@ struct CLijstParameters {
 
 // The most date columns a sheet gets, whatever the profile says.
 inline constexpr int kMaxKolommen = 99;
-
-struct CDatum {
-    int dag;
-    int maand; // 1-12
-    int jaar;
-    bool operator==(const CDatum&) const = default;
-};
 
 // The export file: `datafile` with its extension replaced by ".csv" (or
 // ".csv" appended when its name has none).

@@ -3,7 +3,6 @@
 #include "settings/settings.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 
@@ -14,24 +13,6 @@ const char* const kWeekdagen[] = {"zondag",    "maandag", "dinsdag", "woensdag",
                                   "donderdag", "vrijdag", "zaterdag"};
 
 constexpr int kMaxDagen = 31;
-
-bool IsSchrikkeljaar(int jaar) {
-    return (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
-}
-
-int DagenInMaand(int maand, int jaar) {
-    static const int kDagen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return kDagen[maand - 1] + (maand == 2 && IsSchrikkeljaar(jaar) ? 1 : 0);
-}
-
-// 0 for Sunday to 6 for Saturday, in the Gregorian calendar.
-int WeekdagNummer(const CDatum& datum) {
-    static const int kVerschuiving[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    int jaar = datum.maand < 3 ? datum.jaar - 1 : datum.jaar;
-    return (jaar + jaar / 4 - jaar / 100 + jaar / 400 + kVerschuiving[datum.maand - 1] +
-            datum.dag) %
-           7;
-}
 
 CKeuzeLijst Getallen(int tot, int gekozen) {
     CKeuzeLijst lijst;
@@ -105,11 +86,4 @@ int CDatumSelectie::Ok() {
         settings_.SetWeekNummers(weken_);
     }
     return 0;
-}
-
-CDatum VandaagLokaal() {
-    std::time_t nu = std::time(nullptr);
-    std::tm tm{};
-    ::localtime_r(&nu, &tm);
-    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
 }

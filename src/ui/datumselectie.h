@@ -3,7 +3,7 @@
 // day and the list parameters of the sign-on sheet. Opens on today and the
 // stored parameters; OK stores the parameters that changed.
 
-#include "publish/csvexport.h"
+#include "base/datum.h"
 
 #include <array>
 #include <string>
@@ -67,6 +67,3 @@ private:
     bool vastAantalDagen_;
     int weken_;
 };
-
-// Today in local time.
-CDatum VandaagLokaal();

@@ -1,0 +1,56 @@
+#include "base/datum.h"
+
+#include <ctime>
+
+namespace {
+
+// Reads one run of at most `maxCijfers` digits; false when there is none.
+bool LeesCijfers(const char*& p, int maxCijfers, int& getal) {
+    getal = 0;
+    int cijfers = 0;
+    while (*p >= '0' && *p <= '9' && cijfers < maxCijfers) {
+        getal = getal * 10 + (*p++ - '0');
+        ++cijfers;
+    }
+    return cijfers > 0;
+}
+
+} // namespace
+
+bool IsSchrikkeljaar(int jaar) {
+    return (jaar % 4 == 0 && jaar % 100 != 0) || jaar % 400 == 0;
+}
+
+int DagenInMaand(int maand, int jaar) {
+    static const int kDagen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return kDagen[maand - 1] + (maand == 2 && IsSchrikkeljaar(jaar) ? 1 : 0);
+}
+
+int WeekdagNummer(const CDatum& datum) {
+    static const int kVerschuiving[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    int jaar = datum.maand < 3 ? datum.jaar - 1 : datum.jaar;
+    return (jaar + jaar / 4 - jaar / 100 + jaar / 400 + kVerschuiving[datum.maand - 1] +
+            datum.dag) %
+           7;
+}
+
+CDatum VandaagLokaal() {
+    std::time_t nu = std::time(nullptr);
+    std::tm tm{};
+    ::localtime_r(&nu, &tm);
+    return {tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
+}
+
+std::optional<CDatum> LeesDatum(const std::string& tekst) {
+    CDatum datum{};
+    const char* p = tekst.c_str();
+    if (!LeesCijfers(p, 2, datum.dag) || *p++ != '-' || !LeesCijfers(p, 2, datum.maand) ||
+        *p++ != '-' || !LeesCijfers(p, 4, datum.jaar) || *p != '\0') {
+        return std::nullopt;
+    }
+    if (datum.jaar < 1970 || datum.maand < 1 || datum.maand > 12 || datum.dag < 1 ||
+        datum.dag > DagenInMaand(datum.maand, datum.jaar)) {
+        return std::nullopt;
+    }
+    return datum;
+}
