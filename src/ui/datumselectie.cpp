@@ -1,5 +1,6 @@
 #include "ui/datumselectie.h"
 
+#include "publish/csvexport.h"
 #include "settings/settings.h"
 
 #include <algorithm>
