@@ -2,6 +2,8 @@
 // which never needs a display.
 
 #include "cli/opdrachtregel.h"
+#include "cli/pdfschrijver.h"
+#include "gui/lijstpdf.h"
 #include "gui/vensterstart.h"
 
 #include <string>
@@ -10,6 +12,7 @@
 int main(int argc, char* argv[]) {
     std::vector<std::string> argumenten(argv + 1, argv + argc);
     if (IsOpdrachtregel(argumenten)) {
+        ZetPdfSchrijver(SchrijfLijstPdf);
         return VoerOpdrachtregelUit(argumenten);
     }
     return StartVensters(argc, argv, ProfielUitArgumenten(argumenten));

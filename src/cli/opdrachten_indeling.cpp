@@ -1,12 +1,12 @@
 // The pairing of the next round from the command line, made and published as
 // the pairing window does it.
 
+#include "app/morvelapp.h"
+#include "app/publiceren.h"
 #include "base/formatteer.h"
 #include "base/melding.h"
-#include "app/morvelapp.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
-#include "app/publiceren.h"
 #include "pairing/indelingmaken.h"
 #include "pairing/indelingslog.h"
 #include "pairing/indelingzoeker.h"
@@ -178,6 +178,10 @@ bool ControleerSpelers(const CSpelers& spelers, const CIndelingKeuzes& keuzes) {
 } // namespace
 
 int OpdrachtIndeling(const CArgumenten& argumenten) {
+    return OpdrachtIndelingNaar(argumenten, NaarStandaardUitvoer);
+}
+
+int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitvoer) {
     CIndelingKeuzes keuzes;
     if (int fout = LeesKeuzes(argumenten, keuzes); fout != 0) {
         return fout;
@@ -235,7 +239,9 @@ int OpdrachtIndeling(const CArgumenten& argumenten) {
                 uit += regel + '\n';
             }
         }
-        SchrijfUit(uit);
+        if (int status = uitvoer(app, uit); status != kGelukt) {
+            return status;
+        }
         if (keuzes.publiceer) {
             CMeldingTeller teller;
             SchrijfIndelingHtml(app, keuzes.alle);

@@ -1,13 +1,14 @@
 // The standings and the results of a round as listings, and the handicap of a
 // game between two classes.
 
+#include "app/morvelapp.h"
 #include "base/formatteer.h"
 #include "base/melding.h"
-#include "app/morvelapp.h"
+#include "base/witruimte.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
-#include "base/witruimte.h"
 #include "publish/lijsten.h"
+#include "publish/standlijst.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
 #include "rating/voorgift.h"
@@ -29,33 +30,35 @@ int RondesTot(const CRondes& rondes, const std::string& id) {
 
 } // namespace
 
-int OpdrachtStand(const CArgumenten& argumenten) {
+int NaarStandaardUitvoer(CMorvelApp&, const std::string& lijst) {
+    SchrijfUit(lijst);
+    return kGelukt;
+}
+
+int OpdrachtStandNaar(const CArgumenten& argumenten, const LijstUitvoer& uitvoer) {
     return MetCompetitie(argumenten, [&](CMorvelApp& app) {
-        CCompetitie& competitie = app.competitie;
-        CStandFormules formules = ActieveStandFormules(app.settings);
         std::optional<std::string> id;
         int aantal = -1;
         if (argumenten.Heeft("--ronde")) {
-            aantal = RondesTot(competitie.rondes, argumenten.Waarde("--ronde"));
+            const CRondes& rondes = app.competitie.rondes;
+            aantal = RondesTot(rondes, argumenten.Waarde("--ronde"));
             if (aantal < 0) {
                 Meld("De ronde '" + argumenten.Waarde("--ronde") +
                      "' bestaat niet in deze competitie.");
                 return kGemeld;
             }
-            id = competitie.rondes.Ronde(aantal - 1).identificatie;
+            id = rondes.Ronde(aantal - 1).identificatie;
         }
-        BerekenStand(competitie.spelers, competitie.rondes, aantal, formules);
         std::string uit;
-        CLijstBron bron{competitie.spelers, competitie.rondes, app.PeriodeNaam()};
-        if (LijstStand(bron, id, true, formules, uit) != 0) {
+        CLijstBron bron{app.competitie.spelers, app.competitie.rondes, app.PeriodeNaam()};
+        if (MaakStandLijst(app.settings, bron, aantal, id, uit) != 0) {
             return kGemeld;
         }
-        SchrijfUit(uit);
-        return kGelukt;
+        return uitvoer(app, uit);
     });
 }
 
-int OpdrachtUitslag(const CArgumenten& argumenten) {
+int OpdrachtUitslagNaar(const CArgumenten& argumenten, const LijstUitvoer& uitvoer) {
     return MetCompetitie(argumenten, [&](CMorvelApp& app) {
         CCompetitie& competitie = app.competitie;
         int positie = -1;
@@ -75,9 +78,16 @@ int OpdrachtUitslag(const CArgumenten& argumenten) {
         if (LijstUitslag(bron, positie, uit) != 0) {
             return kGemeld;
         }
-        SchrijfUit(uit);
-        return kGelukt;
+        return uitvoer(app, uit);
     });
+}
+
+int OpdrachtStand(const CArgumenten& argumenten) {
+    return OpdrachtStandNaar(argumenten, NaarStandaardUitvoer);
+}
+
+int OpdrachtUitslag(const CArgumenten& argumenten) {
+    return OpdrachtUitslagNaar(argumenten, NaarStandaardUitvoer);
 }
 
 int OpdrachtVoorgift(const CArgumenten& argumenten) {

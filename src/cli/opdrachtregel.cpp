@@ -1,14 +1,26 @@
 #include "cli/opdrachtregel.h"
 
-#include "base/melding.h"
-#include "cli/opdrachten.h"
 #include "base/codering.h"
+#include "base/melding.h"
 #include "base/witruimte.h"
+#include "cli/opdrachten.h"
 
 #include <cstdio>
 #include <limits>
 
 namespace {
+
+const std::vector<COptie>& IndelingOpties() {
+    static const std::vector<COptie> opties = {
+        {"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true},       {"--zaad", true},
+        {"--seconden", true},   {"--log", false},     {"--publiceer", false}, {"--alle", false}};
+    return opties;
+}
+
+std::vector<COptie> MetOpties(std::vector<COptie> eigen, const std::vector<COptie>& meer) {
+    eigen.insert(eigen.end(), meer.begin(), meer.end());
+    return eigen;
+}
 
 const std::vector<COpdracht>& Opdrachten() {
     static const std::vector<COpdracht> opdrachten = {
@@ -86,28 +98,14 @@ const std::vector<COpdracht>& Opdrachten() {
          "is "
          "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening, "
          "--publiceer schrijft indeling.inc volgens zijn html-instelling (met --alle altijd)",
-         {{"--deelnemers", true},
-          {"--blokkeer", true},
-          {"--vast", true},
-          {"--zaad", true},
-          {"--seconden", true},
-          {"--log", false},
-          {"--publiceer", false},
-          {"--alle", false}},
-         1,
-         1,
-         OpdrachtIndeling},
+         IndelingOpties(), 1, 1, OpdrachtIndeling},
+        {"afdruk",
+         "stand|uitslag|indeling MAP [--ronde ID|N] [de opties van indeling] --pdf BESTAND",
+         "drukt de stand, de uitslagen of het indelingsblad af in een PDF-bestand, met dezelfde "
+         "bladzijden als het afdrukvenster; de opties zoals bij stand, uitslag en indeling",
+         MetOpties({{"--pdf", true}, {"--ronde", true}}, IndelingOpties()), 2, 2, OpdrachtAfdruk},
     };
     return opdrachten;
-}
-
-const COpdracht* ZoekOpdracht(const std::string& naam) {
-    for (const COpdracht& o : Opdrachten()) {
-        if (naam == o.naam) {
-            return &o;
-        }
-    }
-    return nullptr;
 }
 
 const COptie* ZoekOptie(const COpdracht& opdracht, const std::string& naam) {
@@ -124,6 +122,15 @@ bool IsHulp(const std::string& woord) {
 }
 
 } // namespace
+
+const COpdracht* ZoekOpdracht(const std::string& naam) {
+    for (const COpdracht& o : Opdrachten()) {
+        if (naam == o.naam) {
+            return &o;
+        }
+    }
+    return nullptr;
+}
 
 int Gebruiksfout(const std::string& tekst) {
     std::fprintf(stderr, "%s\nZie 'morvel --help'.\n", Cp1252NaarUtf8(tekst).c_str());

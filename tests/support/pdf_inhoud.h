@@ -48,9 +48,15 @@ inline std::string PdfTekst(const std::string& pad, int eerste = 0, int laatste 
 }
 
 // The lines of `tekst` that hold anything, each with its white space
-// normalised (tabs and runs of blanks become one blank), in order.
-inline std::vector<std::string> GevuldeRegels(const std::string& tekst) {
+// normalised (tabs and runs of blanks become one blank), in order; a form
+// feed (between pages) ends a line.
+inline std::vector<std::string> GevuldeRegels(std::string tekst) {
     std::vector<std::string> regels;
+    for (char& c : tekst) {
+        if (c == '\f') {
+            c = '\n';
+        }
+    }
     std::istringstream in(tekst);
     for (std::string regel; std::getline(in, regel);) {
         NormaliseerWitruimte(regel);
