@@ -2,11 +2,10 @@
 // (in memory), on the offscreen platform.
 
 #include "gui/afdrukken.h"
+#include "vensterbench.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QPdfWriter>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <string>
 
@@ -53,10 +52,5 @@ BENCHMARK(LijstVanDertigPaginas)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication toepassing(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return VoerVensterBenchmarksUit(argc, argv);
 }

@@ -1,7 +1,7 @@
 // Reading a large competition: 2,000 players and 500 rounds of 50 games.
 
-#include "base/melding.h"
 #include "data/competitie.h"
+#include "stille_melder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -10,13 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-class StilleMelder : public Melder {
-public:
-    Antwoord Toon(const std::string&, Knoppen knoppen, const std::string&) override {
-        return StandaardAntwoord(knoppen);
-    }
-};
 
 std::string MaakGroteDataFile() {
     std::string pad = "/tmp/morvel-bench-XXXXXX";
@@ -49,7 +42,7 @@ std::string MaakGroteDataFile() {
 }
 
 void BM_LeesGroteCompetitie(benchmark::State& state) {
-    StilleMelder stil;
+    CStilleMelder stil;
     Melder* vorige = ZetMelder(&stil);
     std::string pad = MaakGroteDataFile();
     CCompetitie competitie;

@@ -1,25 +1,15 @@
 // Opening the window "Datum en parameters inschrijflijst", offscreen: the
 // model from the settings, the dialog with its lists, shown and laid out.
 
-#include "base/melding.h"
 #include "gui/datumselectiedlg.h"
 #include "settings/settings.h"
+#include "vensterbench.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
-
-// The start-up messages of a fresh profile are answered without a word.
-class CStilleMelder : public Melder {
-public:
-    Antwoord Toon(const std::string&, Knoppen knoppen, const std::string&) override {
-        return StandaardAntwoord(knoppen);
-    }
-};
 
 std::string TijdelijkeMap() {
     std::string sjabloon =
@@ -55,15 +45,5 @@ BENCHMARK(DatumVensterOpenen)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication toepassing(argc, argv);
-    CStilleMelder melder;
-    ZetMelder(&melder);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ZetMelder(nullptr);
-    return 0;
+    return VoerVensterBenchmarksUit(argc, argv);
 }

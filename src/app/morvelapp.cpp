@@ -2,9 +2,23 @@
 
 #include "app/bestandkopie.h"
 #include "app/competitiemap.h"
+#include "base/formatteer.h"
+#include "base/mappen.h"
 #include "base/melding.h"
 #include "base/pad.h"
 #include "base/platform.h"
+#include "base/witruimte.h"
+#include "rating/actieveformules.h"
+#include "rating/standberekening.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 CMorvelApp::CMorvelApp(const std::string& profielPad) : settings(profielPad) {
     competitie.naSchrijven = [this](const std::string& datafile) {
@@ -52,6 +66,86 @@ bool CMorvelApp::SluitAf(bool vragen) {
     afgesloten_ = true;
     VoerUploadsUit();
     return true;
+}
+
+std::string NieuweNaamFout(const std::string& naam, const std::vector<std::string>& bestaande) {
+    if (naam.empty()) {
+        return "Geef de nieuwe competitie een identificatie.";
+    }
+    for (char c : naam) {
+        auto u = static_cast<unsigned char>(c);
+        if (c == '/' || c == ':' || c == '\\' || u < 0x20 || u == 0x7F) {
+            return "De identificatie mag geen '/', ':', '\\' of onzichtbare tekens bevatten.";
+        }
+    }
+    for (const std::string& b : bestaande) {
+        if (GelijkZonderHoofdletters(b, naam)) {
+            return Formatteer("De competitie '%s' bestaat al.", b.c_str());
+        }
+    }
+    return "";
+}
+
+int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::string& bronMap,
+                                     EBeginKlasse klassen) {
+    std::string naam = gegeven;
+    NormaliseerPad(naam);
+    std::string fout = NieuweNaamFout(naam, Competities());
+    std::string map = PadSamen(DataMap(), naam);
+    std::string datafile = PadSamen(map, naam + ".txt");
+    std::error_code bestaat;
+    if (fout.empty() &&
+        (!EersteDataFile(map).empty() || fs::exists(NaarFsPad(datafile), bestaat))) {
+        // A folder left from an earlier attempt: its data is never overwritten.
+        fout = Formatteer("De map '%s' bevat al een databestand; de nieuwe competitie is niet "
+                          "gemaakt.",
+                          map.c_str());
+    }
+    if (!fout.empty()) {
+        Meld(fout);
+        return -1;
+    }
+    // The open competition first: when it cannot be stored, nothing else happens.
+    if (competitie.Schrijf() != 0) {
+        return -1;
+    }
+    std::error_code mapFout;
+    fs::create_directories(NaarFsPad(map), mapFout);
+    if (!IsMap(map)) {
+        Meld("Kan de nieuwe map niet maken.\n'" + map + "'\n(" +
+             SysteemFoutTekst(mapFout ? mapFout.value() : ENOTDIR) + ")");
+        return -1;
+    }
+
+    CSpelers& spelers = competitie.spelers;
+    spelers.Clear();
+    competitie.rondes.Clear();
+    if (!bronMap.empty()) {
+        competitie.competitieMap = bronMap;
+        competitie.datafile = EersteDataFile(bronMap);
+        if (!competitie.datafile.empty() && competitie.Lees() == 0 &&
+            klassen != EBeginKlasse::Begin) {
+            CStandFormules formules = ActieveStandFormules(settings);
+            BerekenStand(spelers, competitie.rondes, -1, formules);
+            for (CSpeler& speler : spelers) {
+                int64_t afgerond = (int64_t{speler.klasse} + 5) / 10 * 10;
+                speler.beginKlasse = klassen == EBeginKlasse::Einde
+                                         ? speler.klasse
+                                         : static_cast<int32_t>(std::min<int64_t>(
+                                               afgerond, std::numeric_limits<int32_t>::max()));
+                speler.klasse = speler.beginKlasse;
+            }
+        }
+    }
+    competitie.rondes.Clear();
+    spelers.ZetGewijzigd();
+    competitie.rondes.ZetGewijzigd();
+    competitie.competitieMap = map;
+    competitie.datafile = datafile;
+    competitie.SetFormaat(2);
+    geopend_ = naam;
+    gelezen_ = true;
+    return competitie.Schrijf();
 }
 
 void CMorvelApp::VoerUploadsUit() {

@@ -10,6 +10,15 @@
 #include <string>
 #include <vector>
 
+// How the players of an old competition start in a new one: with their
+// starting class, their class at its end, or that class rounded to a whole one.
+enum class EBeginKlasse { Begin = 0, Einde = 1, Afgerond = 2 };
+
+// Why a name cannot be a new competition: empty when it can. `bestaande` are
+// the competitions of the data directory, compared ignoring case; '/', ':',
+// '\' and unprintable characters are refused.
+std::string NieuweNaamFout(const std::string& naam, const std::vector<std::string>& bestaande);
+
 class CMorvelApp {
 public:
     // Reads the settings from the profile at `profielPad` (empty: the profile
@@ -47,6 +56,16 @@ public:
     bool SluitAf(bool vragen);
     // Sends the HTML files that wait for their upload.
     void VoerUploadsUit();
+
+    // Makes the competition `naam` in a new folder of the data directory and
+    // opens it: the open competition is written first; the register is empty,
+    // or, with `bronMap` (a competition folder), the register of that
+    // competition with its classes as `klassen` says; there are no rounds, and
+    // the new data file is written in format 2. An existing data file is never
+    // overwritten. 0 when made, -1 after a message (nothing changed when the
+    // name was refused or the open competition could not be written).
+    int MaakNieuweCompetitie(const std::string& naam, const std::string& bronMap,
+                             EBeginKlasse klassen);
 
     // Opens the competition that a command names (see ::OpenCompetitie): a
     // folder, its data file, or the name of a folder in the data directory.

@@ -20,6 +20,7 @@ int OpdrachtUitslag(const CArgumenten& argumenten);
 int OpdrachtVoorgift(const CArgumenten& argumenten);
 int OpdrachtIndeling(const CArgumenten& argumenten);
 int OpdrachtAfdruk(const CArgumenten& argumenten);
+int OpdrachtNieuw(const CArgumenten& argumenten);
 
 // The command named `naam` in the command table, or nullptr.
 const COpdracht* ZoekOpdracht(const std::string& naam);

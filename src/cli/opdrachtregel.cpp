@@ -99,6 +99,16 @@ const std::vector<COpdracht>& Opdrachten() {
          "een spelersnummer, --vast speelt buiten de berekening om, --log toont de berekening, "
          "--publiceer schrijft indeling.inc volgens zijn html-instelling (met --alle altijd)",
          IndelingOpties(), 1, 1, OpdrachtIndeling},
+        {"nieuw",
+         "NAAM [--van MAP] [--klassen begin|einde|afgerond]",
+         "maakt de nieuwe competitie NAAM in de datamap, zoals het venster Nieuwe competitie: "
+         "met een lege deelnemerslijst, of met de spelers van MAP en hun beginklasse, klasse aan "
+         "het einde of afgeronde klasse aan het einde (standaard); uitvoer: het nieuwe "
+         "databestand",
+         {{"--van", true}, {"--klassen", true}},
+         1,
+         1,
+         OpdrachtNieuw},
         {"afdruk",
          "stand|uitslag|indeling MAP [--ronde ID|N] [de opties van indeling] --pdf BESTAND",
          "drukt de stand, de uitslagen of het indelingsblad af in een PDF-bestand, met dezelfde "

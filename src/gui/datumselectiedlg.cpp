@@ -1,6 +1,7 @@
 #include "gui/datumselectiedlg.h"
 
 #include "gui/qttekst.h"
+#include "gui/vensteropener.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -162,7 +163,7 @@ void DatumSelectieDlg::Ok() {
 int KiesInschrijfDatum(CSettings& settings, CDatum& datum, QWidget* ouder, const CDatum& vandaag) {
     CDatumSelectie model(settings, vandaag);
     DatumSelectieDlg venster(model, ouder);
-    if (venster.exec() != QDialog::Accepted) {
+    if (VensterOpener().Open(venster) != QDialog::Accepted) {
         return -1;
     }
     datum = model.Datum();

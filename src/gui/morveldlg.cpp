@@ -3,8 +3,12 @@
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
 #include "base/melding.h"
+#include "gui/datumselectiedlg.h"
+#include "gui/ledendlg.h"
+#include "gui/nieuwecompetitiedlg.h"
 #include "gui/pictogram.h"
 #include "gui/qttekst.h"
+#include "gui/standdlg.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -170,11 +174,13 @@ void CMorvelDlg::NogNietBeschikbaar(const char* venster) {
 }
 
 void CMorvelDlg::Leden() {
-    NogNietBeschikbaar("Leden");
+    ToonLeden(app_, this);
 }
 
 void CMorvelDlg::NieuweCompetitie() {
-    NogNietBeschikbaar("Nieuwe comp.");
+    ToonNieuweCompetitie(app_, this);
+    // The new competition is in the list; the one open before is opened again.
+    VernieuwCompetities();
 }
 
 void CMorvelDlg::Configuratie() {
@@ -192,7 +198,10 @@ void CMorvelDlg::Indeling() {
 }
 
 void CMorvelDlg::Inschrijflijst() {
-    NogNietBeschikbaar("Inschrijflijst");
+    CDatum eerste;
+    if (KiesInschrijfDatum(app_.settings, eerste, this) == 0) {
+        ExporteerInschrijflijst(app_, eerste);
+    }
 }
 
 void CMorvelDlg::Klassenverloop() {
@@ -200,5 +209,5 @@ void CMorvelDlg::Klassenverloop() {
 }
 
 void CMorvelDlg::Stand() {
-    NogNietBeschikbaar("Stand");
+    ToonStand(app_, this);
 }
