@@ -15,5 +15,5 @@ int main(int argc, char* argv[]) {
         ZetPdfSchrijver(SchrijfLijstPdf);
         return VoerOpdrachtregelUit(argumenten);
     }
-    return StartVensters(argc, argv, ProfielUitArgumenten(argumenten));
+    return StartVensters(argc, argv, LeesAlgemeneOpties(argumenten).profiel);
 }

@@ -22,9 +22,6 @@ int OpdrachtIndeling(const CArgumenten& argumenten);
 int OpdrachtAfdruk(const CArgumenten& argumenten);
 int OpdrachtNieuw(const CArgumenten& argumenten);
 
-// The command named `naam` in the command table, or nullptr.
-const COpdracht* ZoekOpdracht(const std::string& naam);
-
 // What a listing command does with its listing (Windows-1252): write it to
 // standard output, or print it into a PDF file. Returns the exit status.
 using LijstUitvoer = std::function<int(CMorvelApp& app, const std::string& lijst)>;

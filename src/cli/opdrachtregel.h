@@ -4,16 +4,12 @@
 // messages to standard error, and the exit status tells what happened.
 
 #include "base/getal.h"
+#include "cli/afsluitcodes.h"
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
-
-// Exit status of a command line that could not be understood.
-inline constexpr int kGebruiksFout = 64;
-// Exit status when the settings could not be set up (a fatal start-up error).
-inline constexpr int kFataleStartFout = 3;
 
 // The arguments of one command: positional words (Windows-1252) and options.
 class CArgumenten {
@@ -51,11 +47,24 @@ int Gebruiksfout(const std::string& tekst);
 // exit status. `argumenten` may be empty only when the caller shows the window.
 int VoerOpdrachtregelUit(const std::vector<std::string>& argumenten);
 
-// True when `argumenten` name a command or ask for help, i.e. no window is wanted.
+// The global option --profiel taken out of a command line: it may stand
+// anywhere before "--". `profiel` is Windows-1252, empty for the default;
+// `rest` holds every other argument in its order. False when --profiel has
+// no path after it.
+struct CAlgemeneOpties {
+    std::string profiel;
+    std::vector<std::string> rest;
+    bool geldig = true;
+};
+CAlgemeneOpties LeesAlgemeneOpties(const std::vector<std::string>& argumenten);
+
+// True when `argumenten` name a command or ask for help (or cannot be
+// understood), i.e. no window is wanted.
 bool IsOpdrachtregel(const std::vector<std::string>& argumenten);
 
-// The profile named by --profiel in `argumenten` (Windows-1252), or empty.
-std::string ProfielUitArgumenten(const std::vector<std::string>& argumenten);
+// The commands with their options, in the order of the help.
+const std::vector<COpdracht>& Opdrachten();
+const COpdracht* ZoekOpdracht(const std::string& naam);
 
 // The help text in UTF-8.
 std::string HulpTekst();

@@ -1,15 +1,11 @@
 #pragma once
 // How every command starts: the application object from the command's profile
 // (its start-up messages go to standard error), and for most commands the
-// competition that the command names. One home for the exit statuses too.
+// competition that the command names.
 
-#include "base/melding.h"
 #include "app/morvelapp.h"
+#include "base/melding.h"
 #include "cli/opdrachtregel.h"
-
-inline constexpr int kGelukt = 0;      // done, nothing reported
-inline constexpr int kGemeld = 1;      // something was refused or reported
-inline constexpr int kNietGelezen = 2; // the competition or data file could not be read
 
 // Runs `werk(app)` on the application object built from the command's profile.
 // kFataleStartFout when the profile's location cannot be found.

@@ -1,0 +1,138 @@
+// The table of the commands: name, arguments and one line for the help, the
+// options, the number of words and the function that runs it.
+
+#include "cli/opdrachten.h"
+#include "cli/opdrachtregel.h"
+
+namespace {
+
+std::vector<COptie> IndelingOpties() {
+    return {{"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true},
+            {"--zaad", true},       {"--seconden", true}, {"--log", false},
+            {"--publiceer", false}, {"--alle", false}};
+}
+
+std::vector<COptie> MetIndelingOpties(std::vector<COptie> eigen) {
+    std::vector<COptie> indeling = IndelingOpties();
+    eigen.insert(eigen.end(), indeling.begin(), indeling.end());
+    return eigen;
+}
+
+} // namespace
+
+const std::vector<COpdracht>& Opdrachten() {
+    static const std::vector<COpdracht> opdrachten = {
+        {.naam = "controleer",
+         .gebruik = "BESTAND",
+         .omschrijving = "leest een databestand en meldt wat er niet klopt; uitvoer: formaat F, "
+                         "S spelers, R rondes",
+         .opties = {},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtControleer},
+        {.naam = "herschrijf",
+         .gebruik = "BESTAND [--formaat 2]",
+         .omschrijving = "leest een databestand en schrijft het opnieuw weg, eventueel in een "
+                         "hoger formaat",
+         .opties = {{"--formaat", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtHerschrijf},
+        {.naam = "formule",
+         .gebruik = "TEKST [W V J P R K]",
+         .omschrijving = "berekent een formule met de gegeven waarden (ontbrekende zijn 0); "
+                         "uitvoer: de waarde",
+         .opties = {},
+         .minWoorden = 1,
+         .maxWoorden = 7,
+         .uitvoeren = OpdrachtFormule},
+        {.naam = "html",
+         .gebruik = "MAP [--alle]",
+         .omschrijving = "schrijft uitslag.inc, uitslagen.inc en stand.inc in de competitiemap, "
+                         "elk volgens zijn html-instelling; met --alle alle drie",
+         .opties = {{"--alle", false}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtHtml},
+        {.naam = "klassenverloop",
+         .gebruik = "MAP",
+         .omschrijving = "schrijft het klassenverloop als .csv-bestand naast het databestand",
+         .opties = {},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtKlassenverloop},
+        {.naam = "inschrijflijst",
+         .gebruik = "MAP [--datum D-M-JJJJ]",
+         .omschrijving = "schrijft de inschrijflijst vanaf de datum (standaard vandaag) als "
+                         ".csv-bestand naast het databestand, met de lijstparameters uit het "
+                         "profiel",
+         .opties = {{"--datum", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtInschrijflijst},
+        {.naam = "stand",
+         .gebruik = "MAP [--ronde ID]",
+         .omschrijving = "de stand na de ronde ID (standaard de laatste ronde), zoals het "
+                         "standvenster hem afdrukt",
+         .opties = {{"--ronde", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtStand},
+        {.naam = "uitslag",
+         .gebruik = "MAP [--ronde N]",
+         .omschrijving = "de uitslagen van ronde N, geteld vanaf 1 (standaard de laatste ronde)",
+         .opties = {{"--ronde", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtUitslag},
+        {.naam = "voorgift",
+         .gebruik = "KLASSE KLASSE",
+         .omschrijving = "voorgift en komi met de aktieve voorgiftformule; klassen in tienden "
+                         "(125 is 12.5); uitvoer: klasse zwart, klasse wit, voorgift",
+         .opties = {},
+         .minWoorden = 2,
+         .maxWoorden = 2,
+         .uitvoeren = OpdrachtVoorgift},
+        {.naam = "indeling",
+         .gebruik = "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... [--zaad S] "
+                    "[--seconden T] [--log] [--publiceer [--alle]]",
+         .omschrijving = "deelt de volgende ronde in zoals het indelingsvenster en drukt het "
+                         "indelingsblad af; N is een spelersnummer, --vast speelt buiten de "
+                         "berekening om, --log toont de berekening, --publiceer schrijft "
+                         "indeling.inc volgens zijn html-instelling (met --alle altijd)",
+         .opties = IndelingOpties(),
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtIndeling},
+        {.naam = "nieuw",
+         .gebruik = "NAAM [--van MAP] [--klassen begin|einde|afgerond]",
+         .omschrijving = "maakt de nieuwe competitie NAAM in de datamap, zoals het venster "
+                         "Nieuwe competitie: met een lege deelnemerslijst, of met de spelers van "
+                         "MAP en hun beginklasse, klasse aan het einde of afgeronde klasse aan "
+                         "het einde (standaard); uitvoer: het nieuwe databestand",
+         .opties = {{"--van", true}, {"--klassen", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtNieuw},
+        {.naam = "afdruk",
+         .gebruik = "stand|uitslag|indeling MAP [--ronde ID|N] [de opties van indeling] --pdf "
+                    "BESTAND",
+         .omschrijving = "drukt de stand, de uitslagen of het indelingsblad af in een "
+                         "PDF-bestand, met dezelfde bladzijden als het afdrukvenster; de opties "
+                         "zoals bij stand, uitslag en indeling",
+         .opties = MetIndelingOpties({{"--pdf", true}, {"--ronde", true}}),
+         .minWoorden = 2,
+         .maxWoorden = 2,
+         .uitvoeren = OpdrachtAfdruk},
+    };
+    return opdrachten;
+}
+
+const COpdracht* ZoekOpdracht(const std::string& naam) {
+    for (const COpdracht& o : Opdrachten()) {
+        if (naam == o.naam) {
+            return &o;
+        }
+    }
+    return nullptr;
+}
