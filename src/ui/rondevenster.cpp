@@ -1,0 +1,363 @@
+#include "ui/rondevenster.h"
+
+#include "app/morvelapp.h"
+#include "base/formatteer.h"
+#include "base/getal.h"
+#include "base/melding.h"
+#include "base/witruimte.h"
+#include "data/klassetekst.h"
+#include "rating/actieveformules.h"
+#include "rating/standberekening.h"
+#include "ui/zoekinlijst.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr const char* kNegeerVraag =
+    "Weet u zeker dat u de veranderingen wilt negeren en het venster wilt sluiten?";
+
+std::string Getal(int32_t waarde) {
+    return Formatteer("%ld", static_cast<long>(waarde));
+}
+
+// The result column of a game: the text of a stored code, and a warning for
+// a code that cannot be.
+const char* ResultaatKolom(char resultaat) {
+    switch (resultaat) {
+    case '+':
+    case '-':
+    case '0':
+    case '?':
+        return UitslagTekst(resultaat);
+    default:
+        return "* kan niet *";
+    }
+}
+
+char VolgendResultaat(char resultaat) {
+    switch (resultaat) {
+    case '+':
+        return '-';
+    case '-':
+        return '0';
+    case '0':
+        return '?';
+    default:
+        return '+';
+    }
+}
+
+} // namespace
+
+CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde) : app_(app), ronde_(ronde) {
+    CStandFormules formules = ActieveStandFormules(app.settings);
+    BerekenStand(app.competitie.spelers, app.competitie.rondes, -1, formules);
+    identificatie_ = ronde.identificatie;
+    alleenAktief_ = app.settings.UitslagToonAlleenAktieveSpelers() != 0;
+    verbergVerwerkt_ = app.settings.UitslagVerbergVerwerkteSpelers() != 0;
+    for (CSpeler& speler : app.competitie.spelers) {
+        speler.rondeTeller = 0;
+    }
+    uitslagen_ = ronde.Uitslagen();
+    for (int32_t soort : {partij, uitgeloot, klasseregel}) {
+        for (size_t i = 0; i < uitslagen_.size(); ++i) {
+            if (uitslagen_[i].soort == soort) {
+                volgorde_.push_back(i);
+                uitslagRijen_.push_back(UitslagRij(uitslagen_[i]));
+                Tel(uitslagen_[i], 1);
+            }
+        }
+    }
+    sleutel_ = std::clamp<int32_t>(app.settings.UitslagSorteerSleutel(), kNaamOp, kNummerAf);
+    VulSpelers();
+    gewijzigd_ = false;
+    focus_ = identificatie_.empty() ? EFocus::Identificatie : EFocus::Zoek;
+}
+
+void CRondeVenster::VulSpelers() {
+    const bool opNummer = SorteertOpNummer();
+    const bool oplopend = Oplopend();
+    std::vector<const CSpeler*> volgorde;
+    for (const CSpeler& speler : app_.competitie.spelers) {
+        if ((alleenAktief_ && speler.aktief == 0) || (verbergVerwerkt_ && speler.rondeTeller > 0)) {
+            continue;
+        }
+        volgorde.push_back(&speler);
+    }
+    // Stable: players with equal keys keep their register order.
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](const CSpeler* a, const CSpeler* b) {
+        int verschil = opNummer ? (a->volgnummer > b->volgnummer) - (a->volgnummer < b->volgnummer)
+                                : VergelijkZonderHoofdletters(a->naam, b->naam);
+        return oplopend ? verschil < 0 : verschil > 0;
+    });
+    spelerRijen_.clear();
+    spelerNummers_.clear();
+    spelerRijen_.reserve(volgorde.size());
+    spelerNummers_.reserve(volgorde.size());
+    for (const CSpeler* speler : volgorde) {
+        spelerRijen_.push_back(Getal(speler->volgnummer) + '\t' + speler->naam);
+        spelerNummers_.push_back(speler->volgnummer);
+    }
+    spelerSelectie_ = -1;
+}
+
+void CRondeVenster::SelecteerSpeler(int rij) {
+    spelerSelectie_ = rij >= 0 && rij < static_cast<int>(spelerRijen_.size()) ? rij : -1;
+}
+
+void CRondeVenster::Zoek(const std::string& tekst) {
+    zoekTekst_ = tekst;
+    SelecteerSpeler(ZoekInLijst(spelerRijen_, tekst));
+}
+
+void CRondeVenster::Sorteer(int32_t sleutel) {
+    const std::string geselecteerd =
+        spelerSelectie_ >= 0 ? spelerRijen_[static_cast<size_t>(spelerSelectie_)] : "";
+    sleutel_ = sleutel;
+    VulSpelers();
+    auto gevonden = std::find(spelerRijen_.begin(), spelerRijen_.end(), geselecteerd);
+    if (!geselecteerd.empty() && gevonden != spelerRijen_.end()) {
+        spelerSelectie_ = static_cast<int>(gevonden - spelerRijen_.begin());
+    }
+}
+
+void CRondeVenster::SorteerOpNummer() {
+    Sorteer(sleutel_ == kNummerOp ? kNummerAf : kNummerOp);
+}
+
+void CRondeVenster::SorteerOpNaam() {
+    Sorteer(sleutel_ == kNaamOp ? kNaamAf : kNaamOp);
+}
+
+void CRondeVenster::ZetAlleenAktief(bool aan) {
+    alleenAktief_ = aan;
+    VulSpelers();
+}
+
+void CRondeVenster::ZetVerbergVerwerkt(bool aan) {
+    verbergVerwerkt_ = aan;
+    VulSpelers();
+}
+
+std::string CRondeVenster::UitslagRij(const CUitslag& uitslag) const {
+    const CSpelers& spelers = app_.competitie.spelers;
+    std::string rij = SpelerNaam(spelers, uitslag.speler1) + '\t';
+    switch (uitslag.soort) {
+    case partij:
+        return rij + SpelerNaam(spelers, uitslag.speler2) + '\t' +
+               ResultaatKolom(uitslag.resultaat);
+    case uitgeloot:
+        return rij + '\t' + kUitgelootTekst;
+    case klasseregel:
+        return rij + "\tnieuwe klasse";
+    default:
+        return rij + '\t';
+    }
+}
+
+void CRondeVenster::ToonUitslag(int rij) {
+    uitslagRijen_[static_cast<size_t>(rij)] =
+        UitslagRij(uitslagen_[volgorde_[static_cast<size_t>(rij)]]);
+}
+
+int32_t CRondeVenster::GeselecteerdeSoort() const {
+    return uitslagSelectie_ >= 0
+               ? uitslagen_[volgorde_[static_cast<size_t>(uitslagSelectie_)]].soort
+               : -1;
+}
+
+void CRondeVenster::SelecteerUitslag(int rij) {
+    uitslagSelectie_ = rij >= 0 && rij < static_cast<int>(uitslagRijen_.size()) ? rij : -1;
+    if (!volgorde_.empty() && uitslagen_[volgorde_.back()].soort == onvolledig) {
+        uitslagSelectie_ = static_cast<int>(volgorde_.size()) - 1;
+    }
+    ToonKlasse();
+}
+
+void CRondeVenster::ToonKlasse() {
+    switch (GeselecteerdeSoort()) {
+    case klasseregel:
+        klasseVeld_ = Getal(Geselecteerd().nieuweKlasse);
+        klasseTekst_ = ::KlasseTekst(Geselecteerd().nieuweKlasse);
+        break;
+    case onvolledig:
+        ZetKlasseVeld(klasseVeld_);
+        break;
+    default:
+        klasseVeld_.clear();
+        klasseTekst_.clear();
+    }
+}
+
+void CRondeVenster::ZetKlasseVeld(const std::string& tekst) {
+    klasseVeld_ = tekst;
+    klasseTekst_ = tekst.empty() ? std::string() : ::KlasseTekst(VeldGetal(tekst));
+}
+
+void CRondeVenster::KlasseStap(int stappen) {
+    if (!KlasseVeldAan()) {
+        return;
+    }
+    int64_t waarde = static_cast<int64_t>(VeldGetal(klasseVeld_)) + stappen;
+    waarde = std::clamp<int64_t>(waarde, std::numeric_limits<int32_t>::min(),
+                                 std::numeric_limits<int32_t>::max());
+    ZetKlasseVeld(Getal(static_cast<int32_t>(waarde)));
+}
+
+bool CRondeVenster::WisselAan() const {
+    const int32_t soort = GeselecteerdeSoort();
+    return soort == partij || soort == uitgeloot || soort == onvolledig;
+}
+
+bool CRondeVenster::NieuweKlasseAan() const {
+    return GeselecteerdeSoort() == onvolledig && !klasseVeld_.empty();
+}
+
+void CRondeVenster::Tel(const CUitslag& uitslag, int32_t richting) {
+    const CSpelers& spelers = app_.competitie.spelers;
+    if (CSpeler* speler = spelers.Zoek(uitslag.speler1)) {
+        speler->rondeTeller += richting;
+    }
+    if (uitslag.soort == partij) {
+        if (CSpeler* speler = spelers.Zoek(uitslag.speler2)) {
+            speler->rondeTeller += richting;
+        }
+    }
+}
+
+void CRondeVenster::NaWijziging() {
+    if (verbergVerwerkt_) {
+        VulSpelers();
+    }
+    gewijzigd_ = true;
+    Zoek("");
+    focus_ = EFocus::Zoek;
+}
+
+void CRondeVenster::Toevoegen() {
+    if (!ToevoegenAan()) {
+        return;
+    }
+    const int32_t nummer = spelerNummers_[static_cast<size_t>(spelerSelectie_)];
+    const int laatste = static_cast<int>(volgorde_.size()) - 1;
+    if (laatste >= 0 && uitslagen_[volgorde_.back()].soort == onvolledig) {
+        CUitslag& uitslag = uitslagen_[volgorde_.back()];
+        uitslag.soort = partij;
+        uitslag.speler2 = nummer;
+        uitslag.resultaat = '+';
+        ToonUitslag(laatste);
+        uitslagSelectie_ = laatste;
+        klasseVeld_.clear();
+        klasseTekst_.clear();
+    } else {
+        uitslagen_.push_back(CUitslag{onvolledig, nummer, 0, '?', 0});
+        volgorde_.push_back(uitslagen_.size() - 1);
+        uitslagRijen_.push_back(UitslagRij(uitslagen_.back()));
+        uitslagSelectie_ = laatste + 1;
+        const CSpeler* speler = app_.competitie.spelers.Zoek(nummer);
+        ZetKlasseVeld(Getal(speler ? speler->klasse : 0));
+    }
+    if (CSpeler* speler = app_.competitie.spelers.Zoek(nummer)) {
+        ++speler->rondeTeller;
+    }
+    NaWijziging();
+    ToonKlasse();
+}
+
+void CRondeVenster::Verwijderen() {
+    if (!VerwijderenAan()) {
+        return;
+    }
+    const size_t rij = static_cast<size_t>(uitslagSelectie_);
+    const size_t index = volgorde_[rij];
+    Tel(uitslagen_[index], -1);
+    uitslagen_.erase(uitslagen_.begin() + static_cast<std::ptrdiff_t>(index));
+    volgorde_.erase(volgorde_.begin() + static_cast<std::ptrdiff_t>(rij));
+    uitslagRijen_.erase(uitslagRijen_.begin() + static_cast<std::ptrdiff_t>(rij));
+    for (size_t& i : volgorde_) {
+        i -= i > index ? 1 : 0;
+    }
+    NaWijziging();
+    SelecteerUitslag(-1);
+}
+
+void CRondeVenster::Wissel() {
+    if (!WisselAan()) {
+        return;
+    }
+    CUitslag& uitslag = Geselecteerd();
+    if (uitslag.soort == partij) {
+        uitslag.resultaat = VolgendResultaat(uitslag.resultaat);
+    } else {
+        uitslag.soort = uitslag.soort == uitgeloot ? onvolledig : uitgeloot;
+    }
+    ToonUitslag(uitslagSelectie_);
+    gewijzigd_ = true;
+    focus_ = EFocus::Zoek;
+    ToonKlasse();
+}
+
+int CRondeVenster::NieuweKlasse() {
+    if (!NieuweKlasseAan()) {
+        return -1;
+    }
+    const int32_t klasse = VeldGetal(klasseVeld_);
+    // The round refuses such a class when it is stored, and the data file when it is read.
+    if (klasse < 1) {
+        Meld("CRonde::VoegToe()\nDe klasse dient minimaal 1 te zijn");
+        return -1;
+    }
+    CUitslag& uitslag = Geselecteerd();
+    uitslag.soort = klasseregel;
+    uitslag.nieuweKlasse = klasse;
+    ToonUitslag(uitslagSelectie_);
+    gewijzigd_ = true;
+    focus_ = EFocus::Zoek;
+    ToonKlasse();
+    return 0;
+}
+
+int CRondeVenster::Ok() {
+    if (!OkAan()) {
+        return -1;
+    }
+    std::string identificatie = identificatie_;
+    NormaliseerWitruimte(identificatie);
+    if (identificatie.empty()) {
+        focus_ = EFocus::Identificatie;
+        Meld("U bent verplicht een ronde-identificatie in te vullen.");
+        return -1;
+    }
+    if (ControleerIdentificatie(identificatie) != 0) {
+        focus_ = EFocus::Identificatie;
+        return -1;
+    }
+    CSettings& settings = app_.settings;
+    settings.SetUitslagToonAlleenAktieveSpelers(alleenAktief_ ? 1 : 0);
+    settings.SetUitslagVerbergVerwerkteSpelers(verbergVerwerkt_ ? 1 : 0);
+    settings.SetUitslagSorteerSleutel(sleutel_);
+
+    identificatie_ = identificatie;
+    ronde_.identificatie = identificatie;
+    ronde_.Leeg();
+    for (const CUitslag& u : uitslagen_) {
+        // An entry still without its second player cannot be stored: it is left out.
+        if (u.soort == partij) {
+            ronde_.VoegToe(u.speler1, u.speler2, u.resultaat);
+        } else if (u.soort == uitgeloot) {
+            ronde_.VoegToe(u.speler1);
+        } else if (u.soort == klasseregel) {
+            ronde_.VoegToeKlasse(u.speler1, u.nieuweKlasse);
+        }
+    }
+    return 0;
+}
+
+int CRondeVenster::Cancel() {
+    if (gewijzigd_ && Meld(kNegeerVraag, Knoppen::JaNee) != Antwoord::Ja) {
+        return -1;
+    }
+    return 0;
+}
