@@ -41,6 +41,12 @@ TEST_F(OpdrachtregelTest, UsageErrors) {
     CProgrammaUitvoer u = Voer({"controleer", "--formaat", "2", "x"});
     EXPECT_EQ(u.status, 64);
     EXPECT_NE(u.fout.find("Onbekende optie '--formaat'"), std::string::npos);
+
+    // --profiel without its path is an error, not the window; after "--" it is a word.
+    u = VoerMorvelUit({"controleer", Kopie("data/formaat2.txt"), "--profiel"});
+    EXPECT_EQ(u.status, 64);
+    EXPECT_NE(u.fout.find("De optie --profiel verwacht een pad."), std::string::npos);
+    EXPECT_EQ(Voer({"formule", "--", "--profiel"}).status, 1);
 }
 
 TEST_F(OpdrachtregelTest, CheckReportsCountsAndMessages) {
