@@ -8,6 +8,7 @@
 #include "gui/nieuwecompetitiedlg.h"
 #include "gui/pictogram.h"
 #include "gui/qttekst.h"
+#include "gui/rondesdlg.h"
 #include "gui/standdlg.h"
 
 #include <QComboBox>
@@ -190,7 +191,7 @@ void CMorvelDlg::Configuratie() {
 }
 
 void CMorvelDlg::Uitslagen() {
-    NogNietBeschikbaar("Uitslagen");
+    ToonRondes(app_, this);
 }
 
 void CMorvelDlg::Indeling() {
