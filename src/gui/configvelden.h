@@ -1,0 +1,29 @@
+#pragma once
+// The pieces the configuration windows are built of: buttons, fields and
+// labels with their object names and buddies, and copying texts and checks
+// into widgets without reporting them as the user's edits.
+
+#include <QString>
+#include <initializer_list>
+#include <string>
+
+class QCheckBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// A button with `tekst` (UTF-8, '&' before the mnemonic) that Enter does not
+// press unless it is made the default.
+QPushButton* MaakConfigKnop(const char* tekst, const char* naam);
+QLineEdit* MaakConfigVeld(const char* naam, bool alleenLezen = false);
+QCheckBox* MaakConfigVak(const char* tekst, const char* naam);
+// A row with `knoppen` at its right end.
+QHBoxLayout* KnoppenRechts(std::initializer_list<QPushButton*> knoppen);
+// A label (UTF-8) whose buddy is `veld`.
+QLabel* MaakLabel(const char* tekst, QWidget* veld);
+
+// Sets the text or the check only when it differs, without signals.
+void ZetVeldTekst(QLineEdit* veld, const std::string& tekst);
+void ZetVinkje(QCheckBox* vak, bool aan);

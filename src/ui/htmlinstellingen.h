@@ -1,0 +1,61 @@
+#pragma once
+// The HTML output and upload window "Instellen HTML uitvoer": the modes of
+// the four include files, the method, server and account of the upload, and
+// which fields are enabled.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class CSettings;
+
+// The password field shows this instead of the stored password.
+inline constexpr const char* kWachtwoordPlaatshouder = "1234567890123456";
+
+class CHtmlVenster {
+public:
+    // The four include files, in the order of the window.
+    enum EBestand { kUitslag = 0, kUitslagen = 1, kStand = 2, kIndeling = 3 };
+    // The modes of a file list: "Bestand niet aanmaken", "Bestand aanmaken,
+    // niet uploaden" and "Bestand aanmaken en uploaden".
+    static constexpr int32_t kUploaden = 2;
+
+    // Opening: every field from the settings, the placeholder in the password
+    // field, which counts as untouched.
+    explicit CHtmlVenster(const CSettings& settings);
+
+    int32_t Modus(int bestand) const { return modi_[static_cast<size_t>(bestand)]; }
+    void ZetModus(int bestand, int32_t modus) { modi_[static_cast<size_t>(bestand)] = modus; }
+
+    bool Sftp() const { return sftp_; }
+    // "FTP" or "SFTP" clicked: the port becomes 21 or 22.
+    void KiesMethode(bool sftp);
+
+    std::string server;
+    std::string poort;
+    bool passief = false;
+    std::string gebruikersnaam;
+    std::string remoteDirectory;
+    bool competitieIdAanPad = false;
+    bool automatischAfsluiten = false;
+
+    const std::string& Wachtwoord() const { return wachtwoord_; }
+    // Any edit of the password field: its text is stored on OK.
+    void ZetWachtwoord(const std::string& tekst);
+    bool WachtwoordGewijzigd() const { return wachtwoordGewijzigd_; }
+
+    // The server, port, user name, password and server path fields and the
+    // three check boxes: only while some file is in upload mode.
+    bool UploadVeldenAan() const;
+    // The passive-mode box follows the method alone.
+    bool PassiefAan() const { return !sftp_; }
+
+    // "OK": stores every field as typed, the password only when it was edited.
+    void Ok(CSettings& settings) const;
+
+private:
+    std::array<int32_t, 4> modi_{};
+    bool sftp_ = false;
+    std::string wachtwoord_ = kWachtwoordPlaatshouder;
+    bool wachtwoordGewijzigd_ = false;
+};
