@@ -1,7 +1,7 @@
 #pragma once
-// A large competition for the benchmarks of the windows: 2,000 players and
-// 500 rounds in which everybody plays every round, on a profile with one
-// points set and one class set.
+// A large competition for the benchmarks: 2,000 players and 500 rounds (in
+// which everybody plays every round, unless fewer games a round are asked
+// for), on a profile with one points set and one class set.
 
 #include "app/morvelapp.h"
 
@@ -14,7 +14,7 @@
 inline constexpr int kGroteSpelers = 2000;
 inline constexpr int kGroteRondes = 500;
 
-inline std::unique_ptr<CMorvelApp> MaakGroteApp() {
+inline std::unique_ptr<CMorvelApp> MaakGroteApp(int32_t partijenPerRonde = kGroteSpelers / 2) {
     std::string profiel =
         (std::filesystem::temp_directory_path() / "morvel-bench-groot.ini").string();
     if (FILE* f = std::fopen(profiel.c_str(), "wb")) {
@@ -40,7 +40,7 @@ inline std::unique_ptr<CMorvelApp> MaakGroteApp() {
         auto ronde = std::make_unique<CRonde>(competitie.rondes);
         ronde->identificatie = "Ronde " + std::to_string(r);
         // Player i meets the player r + 1 places further on in a circle.
-        for (int32_t i = 1; i <= kGroteSpelers / 2; ++i) {
+        for (int32_t i = 1; i <= partijenPerRonde; ++i) {
             int32_t tegen =
                 (i - 1 + (r % (kGroteSpelers / 2)) + kGroteSpelers / 2) % kGroteSpelers + 1;
             ronde->VoegToe(i, tegen, uitslagen[(i + r) % 6]);

@@ -44,12 +44,16 @@ int CMorvelApp::KiesCompetitie(const std::string& naam) {
         // Opening another competition would throw the unwritten changes away.
         return -1;
     }
+    VerwijderHerstel();
     VoerUploadsUit();
     competitie.competitieMap = PadSamen(DataMap(), naam);
     competitie.datafile = EersteDataFile(competitie.competitieMap);
     settings.SetHuidigePeriode(naam);
     geopend_ = naam;
     gelezen_ = competitie.Lees() == 0;
+    if (gelezen_) {
+        BiedHerstelAan();
+    }
     return gelezen_ ? 0 : -1;
 }
 
@@ -62,6 +66,9 @@ bool CMorvelApp::SluitAf(bool vragen) {
              "Toch afsluiten? De wijzigingen gaan dan verloren.",
              Knoppen::JaNeeStdNee) != Antwoord::Ja) {
         return false;
+    }
+    if (!competitie.IsGewijzigd()) {
+        VerwijderHerstel();
     }
     afgesloten_ = true;
     VoerUploadsUit();
@@ -109,6 +116,7 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
     if (competitie.Schrijf() != 0) {
         return -1;
     }
+    VerwijderHerstel();
     std::error_code mapFout;
     fs::create_directories(NaarFsPad(map), mapFout);
     if (!IsMap(map)) {
@@ -154,7 +162,11 @@ void CMorvelApp::VoerUploadsUit() {
 }
 
 int CMorvelApp::OpenCompetitie(const std::string& map) {
-    return ::OpenCompetitie(competitie, map, DataMap());
+    int gelezen = ::OpenCompetitie(competitie, map, DataMap());
+    if (gelezen == 0) {
+        MeldHerstel();
+    }
+    return gelezen;
 }
 
 std::string CMorvelApp::PeriodeNaam() const {

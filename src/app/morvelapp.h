@@ -57,6 +57,23 @@ public:
     // Sends the HTML files that wait for their upload.
     void VoerUploadsUit();
 
+    // The recovery copy: after every change a window accepts, the whole open
+    // competition is written beside its data file under a hidden name, so
+    // that a crash loses nothing. A normal write of the data file, or leaving
+    // a competition without changes, removes it.
+    std::string HerstelPad() const;
+    // Writes the recovery copy when the competition has unwritten changes:
+    // 0, or -1 after a message.
+    int BewaarHerstel();
+    void VerwijderHerstel();
+    // After the data file was read: when a recovery copy is there, asks
+    // whether to take its unsaved changes back. Yes reads it and marks the
+    // competition changed; No, or a copy that cannot be read, puts the copy
+    // aside under a name with its date.
+    void BiedHerstelAan();
+    // For the commands: mentions a recovery copy, without touching it.
+    void MeldHerstel() const;
+
     // Makes the competition `naam` in a new folder of the data directory and
     // opens it: the open competition is written first; the register is empty,
     // or, with `bronMap` (a competition folder), the register of that
@@ -69,6 +86,7 @@ public:
 
     // Opens the competition that a command names (see ::OpenCompetitie): a
     // folder, its data file, or the name of a folder in the data directory.
+    // A recovery copy beside the data file is mentioned, never touched.
     int OpenCompetitie(const std::string& map);
     // The name of the open competition as listings show it: its folder's name.
     std::string PeriodeNaam() const;

@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <locale.h>
 #include <string_view>
@@ -60,6 +62,34 @@ bool VolgKoppelingen(const std::string& pad, std::string& doel, int& fout) {
     }
     fout = ELOOP;
     return false;
+}
+
+// The start of the names of the temporary files of `pad`: hidden, short, and
+// one per file name (a 32-bit FNV-1a hash of it).
+std::string TijdelijkVoorvoegsel(const std::string& pad) {
+    uint32_t hash = 2166136261u;
+    for (char c : LaatsteDeel(pad)) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char tekst[32];
+    std::snprintf(tekst, sizeof tekst, ".morvel-%08x-", hash);
+    return tekst;
+}
+
+// Removes the files of `map` whose names are `voorvoegsel` and six characters.
+void RuimTijdelijkeOp(const std::string& map, const std::string& voorvoegsel) {
+    DIR* lijst = ::opendir(map.c_str());
+    if (!lijst) {
+        return;
+    }
+    while (dirent* ingang = ::readdir(lijst)) {
+        std::string_view naam = ingang->d_name;
+        if (naam.size() == voorvoegsel.size() + 6 &&
+            naam.substr(0, voorvoegsel.size()) == voorvoegsel) {
+            ::unlinkat(::dirfd(lijst), ingang->d_name, 0);
+        }
+    }
+    ::closedir(lijst);
 }
 
 mode_t NieuweBestandsModus() {
@@ -186,6 +216,34 @@ std::string SysteemFoutTekst(long code) {
     return tekst;
 }
 
+bool WijzigingsTijd(const std::string& pad, int64_t& seconden) {
+    struct stat info {};
+    if (::stat(Cp1252NaarUtf8(pad).c_str(), &info) != 0) {
+        return false;
+    }
+    seconden = static_cast<int64_t>(info.st_mtime);
+    return true;
+}
+
+bool BestaatBestand(const std::string& pad) {
+    struct stat info {};
+    return ::stat(Cp1252NaarUtf8(pad).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool HernoemBestand(const std::string& van, const std::string& naar, int& fout) {
+    // link and unlink rather than rename, so that an existing `naar` is never replaced.
+    if (::link(Cp1252NaarUtf8(van).c_str(), Cp1252NaarUtf8(naar).c_str()) != 0 ||
+        ::unlink(Cp1252NaarUtf8(van).c_str()) != 0) {
+        fout = errno;
+        return false;
+    }
+    return true;
+}
+
+bool VerwijderBestand(const std::string& pad) {
+    return ::unlink(Cp1252NaarUtf8(pad).c_str()) == 0 || errno == ENOENT;
+}
+
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
     std::FILE* f = std::fopen(Cp1252NaarUtf8(pad).c_str(), "rb");
     if (!f) {
@@ -209,9 +267,13 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
     if (!VolgKoppelingen(Cp1252NaarUtf8(pad1252), pad, fout)) {
         return false;
     }
-    // A short name of its own, so that a file name of any allowed length can be written.
+    // A short name of its own, so that a file name of any allowed length can be
+    // written, that tells which file it is for: what an interrupted write of
+    // this file left behind is removed first.
     std::string map = MapVanPad(pad);
-    std::string sjabloon = (map == "/" ? "" : map) + "/.morvel-XXXXXX";
+    std::string voorvoegsel = TijdelijkVoorvoegsel(pad);
+    RuimTijdelijkeOp(map, voorvoegsel);
+    std::string sjabloon = PadSamen(map, voorvoegsel + "XXXXXX");
     std::vector<char> naam(sjabloon.begin(), sjabloon.end());
     naam.push_back('\0');
     int fd = ::mkstemp(naam.data());

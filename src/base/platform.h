@@ -3,6 +3,7 @@
 // Paths are Windows-1252 text like every other text of the program; these
 // functions convert them to the file system's UTF-8.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,21 @@ std::string SysteemFoutTekst(long code);
 // Reads a whole file. Returns false and sets `fout` (errno) when it cannot be read.
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout);
 
+// The time of the last change of the file at `pad`, in seconds since 1970.
+bool WijzigingsTijd(const std::string& pad, int64_t& seconden);
+// A regular file exists at `pad`.
+bool BestaatBestand(const std::string& pad);
+// Gives the file `van` the name `naar`, which must not exist yet.
+bool HernoemBestand(const std::string& van, const std::string& naar, int& fout);
+// Removes the file at `pad`; true when it is gone (or was never there).
+bool VerwijderBestand(const std::string& pad);
+
 // Replaces the file at `pad` by `inhoud` without ever leaving it half written:
 // the text goes to a temporary file in the same folder, is flushed and synced,
-// and is then renamed over the old file. A new file gets the permissions the
-// process would give it; an existing file keeps its own. Returns false and sets
+// and is then renamed over the old file. Its name begins with a hidden prefix
+// of its own for `pad`, and temporary files of `pad` that an interrupted
+// write left behind are removed first. A symbolic link is written through. A new file gets the
+// permissions the process would give it; an existing file keeps its own. Returns false and sets
 // `fout` (errno) on any failure, leaving the old file untouched.
 bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout);
 

@@ -2,22 +2,23 @@
 
 #include "base/formatteer.h"
 #include "base/melding.h"
+#include "base/pad.h"
 #include "base/witruimte.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
 
 namespace {
 
-std::string MapVanBestand(const std::string& pad) {
-    auto schuine = pad.find_last_of('/');
-    return schuine == std::string::npos ? std::string(".") : pad.substr(0, schuine);
-}
-
-// Opens the data file as choosing a competition does; false when it could not be read.
-bool Open(CCompetitie& competitie, const std::string& pad) {
-    competitie.competitieMap = MapVanBestand(pad);
-    competitie.datafile = pad;
-    return competitie.Lees() == 0;
+// Opens the data file as choosing a competition does; false when it could not
+// be read. A recovery copy beside it is mentioned.
+bool Open(CMorvelApp& app, const std::string& pad) {
+    app.competitie.competitieMap = MapVanPad(pad);
+    app.competitie.datafile = pad;
+    if (app.competitie.Lees() != 0) {
+        return false;
+    }
+    app.MeldHerstel();
+    return true;
 }
 
 } // namespace
@@ -26,7 +27,7 @@ int OpdrachtControleer(const CArgumenten& argumenten) {
     return MetApp(argumenten, [&](CMorvelApp& app) {
         CCompetitie& competitie = app.competitie;
         CMeldingTeller teller;
-        if (!Open(competitie, argumenten.woorden[0])) {
+        if (!Open(app, argumenten.woorden[0])) {
             return kNietGelezen;
         }
         SchrijfUit(Formatteer("formaat %d, %zu spelers, %d rondes\n", competitie.Formaat(),
@@ -48,7 +49,7 @@ int OpdrachtHerschrijf(const CArgumenten& argumenten) {
     }
     return MetApp(argumenten, [&](CMorvelApp& app) {
         CCompetitie& competitie = app.competitie;
-        if (!Open(competitie, argumenten.woorden[0])) {
+        if (!Open(app, argumenten.woorden[0])) {
             return kNietGelezen;
         }
         if (formaat >= 0) {

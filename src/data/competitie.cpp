@@ -9,6 +9,7 @@
 #include "base/witruimte.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -177,6 +178,30 @@ int CCompetitie::Schrijf() {
         Meld("CMorvelApp::Schrijf\nInterne programma fout: Het formaat is onbekend.");
         return -1;
     }
+    int fout = 0;
+    if (datafile.empty() || !SchrijfBestandVeilig(datafile, Inhoud(), fout)) {
+        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!",
+                        datafile.c_str()));
+        return -1;
+    }
+    if (naSchrijven) {
+        naSchrijven(datafile);
+    }
+    gewijzigd_ = false;
+    spelers.WisGewijzigd();
+    rondes.WisGewijzigd();
+    return 0;
+}
+
+int CCompetitie::SchrijfKopie(const std::string& pad, int& fout) const {
+    if (formaat_ != 0 && formaat_ != 2) {
+        fout = EINVAL;
+        return -1;
+    }
+    return SchrijfBestandVeilig(pad, Inhoud(), fout) ? 0 : -1;
+}
+
+std::string CCompetitie::Inhoud() const {
     std::vector<std::string> regels;
     if (formaat_ == 0) {
         regels.emplace_back("Brom' implementatie");
@@ -199,19 +224,7 @@ int CCompetitie::Schrijf() {
         inhoud += regel;
         inhoud += "\r\n";
     }
-    int fout = 0;
-    if (datafile.empty() || !SchrijfBestandVeilig(datafile, inhoud, fout)) {
-        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!",
-                        datafile.c_str()));
-        return -1;
-    }
-    if (naSchrijven) {
-        naSchrijven(datafile);
-    }
-    gewijzigd_ = false;
-    spelers.WisGewijzigd();
-    rondes.WisGewijzigd();
-    return 0;
+    return inhoud;
 }
 
 void CCompetitie::SetFormaat(int f) {

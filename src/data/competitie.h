@@ -19,6 +19,10 @@ public:
     // Writes the register and the round list to `datafile` when anything changed:
     // 0 written or nothing to write, -1 refused or failed (the changes stay marked).
     int Schrijf();
+    // Writes the register and the round list in the data file's layout to
+    // `pad` (a copy: the modified flags stay as they are, and no backup is
+    // made). 0, or -1 with `fout` (errno) set; nothing is shown.
+    int SchrijfKopie(const std::string& pad, int& fout) const;
     // Raises the file format to `f`; the format never goes down.
     void SetFormaat(int f);
     int Formaat() const { return formaat_; }
@@ -38,6 +42,8 @@ public:
 private:
     void LeesFormaat2(class CRegelLezer& lezer);
     void LeesFormaat0(class CRegelLezer& lezer);
+    // The whole data file as it is written, in the OEM code page with CR LF.
+    std::string Inhoud() const;
 
     int formaat_ = 0;
     bool gewijzigd_ = false; // the format was raised since the last read or write

@@ -200,6 +200,7 @@ int CLedenVenster::Accepteer() {
     Vul();
     Zoek(naam);
     focus_ = EFocus::Zoek;
+    app_.BewaarHerstel();
     return 0;
 }
 
@@ -230,6 +231,7 @@ int CLedenVenster::Verwijderen() {
     }
     app_.competitie.spelers.Verwijder(nummer);
     Vul();
+    app_.BewaarHerstel();
     return 0;
 }
 

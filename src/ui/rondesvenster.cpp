@@ -32,6 +32,7 @@ int CRondesVenster::Toevoegen(const CUitslagenVenster& venster) {
     rondes.VoegRondeToe(std::move(ronde));
     Vul(rondes.Aantal() - 1);
     SchrijfRondeHtml(app_);
+    app_.BewaarHerstel();
     return 0;
 }
 
@@ -51,6 +52,7 @@ int CRondesVenster::Wijzigen(const CUitslagenVenster& venster) {
     rondes.Ronde(rij).KopieerVan(kopie);
     Vul(rij);
     SchrijfRondeHtml(app_);
+    app_.BewaarHerstel();
     return 0;
 }
 
@@ -68,6 +70,7 @@ int CRondesVenster::Verwijderen() {
     }
     Vul(-1);
     SchrijfRondeHtml(app_);
+    app_.BewaarHerstel();
     return 0;
 }
 

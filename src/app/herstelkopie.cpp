@@ -1,0 +1,118 @@
+// The recovery copy of the open competition: written after every accepted
+// change, removed by a normal write, and offered back after a crash.
+
+#include "app/morvelapp.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
+#include "base/pad.h"
+#include "base/platform.h"
+
+#include <ctime>
+
+namespace {
+
+constexpr const char* kHerstelTitel = "Morvel: herstelkopie";
+
+std::string Tijd(const std::string& pad, const char* vorm) {
+    int64_t seconden = 0;
+    if (!WijzigingsTijd(pad, seconden)) {
+        return "?";
+    }
+    auto tijd = static_cast<std::time_t>(seconden);
+    std::tm tm{};
+    ::localtime_r(&tijd, &tm);
+    char tekst[64];
+    std::strftime(tekst, sizeof tekst, vorm, &tm);
+    return tekst;
+}
+
+// Moves the copy aside under a name with its date, never over another file.
+std::string ZetOpzij(const std::string& herstel) {
+    std::string basis = herstel + "-" + Tijd(herstel, "%Y%m%d-%H%M%S");
+    std::string naam = basis;
+    int fout = 0;
+    for (int volgnummer = 2; !HernoemBestand(herstel, naam, fout) && volgnummer < 100;
+         ++volgnummer) {
+        naam = Formatteer("%s-%d", basis.c_str(), volgnummer);
+    }
+    return naam;
+}
+
+} // namespace
+
+std::string CMorvelApp::HerstelPad() const {
+    const std::string& datafile = competitie.datafile;
+    if (datafile.empty()) {
+        return "";
+    }
+    return PadSamen(MapVanPad(datafile), "." + LaatsteDeel(datafile) + ".herstel");
+}
+
+int CMorvelApp::BewaarHerstel() {
+    std::string pad = HerstelPad();
+    if (pad.empty() || !competitie.IsGewijzigd()) {
+        return 0;
+    }
+    int fout = 0;
+    if (competitie.SchrijfKopie(pad, fout) != 0) {
+        Meld(Formatteer("De herstelkopie '%s' kan niet geschreven worden.\\nDe reden: '%s'\\n"
+                        "De wijzigingen worden opgeslagen bij het afsluiten of het kiezen van "
+                        "een andere competitie.",
+                        pad.c_str(), SysteemFoutTekst(fout).c_str()));
+        return -1;
+    }
+    return 0;
+}
+
+void CMorvelApp::MeldHerstel() const {
+    std::string pad = HerstelPad();
+    if (!pad.empty() && BestaatBestand(pad)) {
+        Meld(Formatteer("Naast de datafile staat een herstelkopie met wijzigingen die niet "
+                        "opgeslagen zijn: '%s'.\nOpen de competitie in het hoofdvenster om ze "
+                        "terug te zetten.",
+                        pad.c_str()));
+    }
+}
+
+void CMorvelApp::VerwijderHerstel() {
+    std::string pad = HerstelPad();
+    if (!pad.empty()) {
+        VerwijderBestand(pad);
+    }
+}
+
+void CMorvelApp::BiedHerstelAan() {
+    const std::string herstel = HerstelPad();
+    if (herstel.empty() || !BestaatBestand(herstel)) {
+        return;
+    }
+    CCompetitie kopie;
+    kopie.datafile = herstel;
+    if (kopie.Lees() != 0) {
+        std::string opzij = ZetOpzij(herstel);
+        Meld(Formatteer("De herstelkopie van de competitie '%s' kan niet gelezen worden.\\nZe "
+                        "is bewaard als '%s'.",
+                        geopend_.c_str(), opzij.c_str()),
+             Knoppen::Ok, kHerstelTitel);
+        return;
+    }
+    std::string vraag = Formatteer(
+        "Er is een herstelkopie van de competitie '%s' van %s, met wijzigingen die niet "
+        "opgeslagen zijn.\\n\\nDatafile: %zu spelers, %d rondes.\\nHerstelkopie: %zu spelers, %d "
+        "rondes.\\n\\nDe niet opgeslagen wijzigingen terugzetten?",
+        geopend_.c_str(), Tijd(herstel, "%d-%m-%Y %H:%M").c_str(), competitie.spelers.Aantal(),
+        competitie.rondes.Aantal(), kopie.spelers.Aantal(), kopie.rondes.Aantal());
+    if (Meld(vraag, Knoppen::JaNee, kHerstelTitel) != Antwoord::Ja) {
+        std::string opzij = ZetOpzij(herstel);
+        Meld(Formatteer("De herstelkopie is bewaard als '%s'.", opzij.c_str()), Knoppen::Ok,
+             kHerstelTitel);
+        return;
+    }
+    const std::string datafile = competitie.datafile;
+    competitie.datafile = herstel;
+    competitie.Lees();
+    competitie.datafile = datafile;
+    // Marked changed: the next normal write stores it, with the usual backup.
+    competitie.spelers.ZetGewijzigd();
+    competitie.rondes.ZetGewijzigd();
+}
