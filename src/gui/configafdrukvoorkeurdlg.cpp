@@ -1,6 +1,6 @@
 #include "gui/configafdrukvoorkeurdlg.h"
 
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 #include "gui/qttekst.h"
 
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "gui/confightmldlg.h"
 #include "gui/configindelingdlg.h"
 #include "gui/configpadendlg.h"
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "gui/configformuledlg.h"
 
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"

@@ -1,6 +1,6 @@
 #include "gui/confightmldlg.h"
 
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 #include "gui/qttekst.h"
 #include "gui/vensteropener.h"
 

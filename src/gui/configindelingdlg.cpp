@@ -1,6 +1,6 @@
 #include "gui/configindelingdlg.h"
 
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 #include "gui/qttekst.h"
 
 #include <QFormLayout>

@@ -4,6 +4,7 @@
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QCheckBox>
@@ -22,19 +23,6 @@ namespace {
 
 constexpr int kNummerKop = 0;
 constexpr int kNaamKop = 1;
-
-void ZetTekst(QLineEdit* veld, const std::string& tekst) {
-    QString nieuw = NaarQString(tekst);
-    if (veld->text() != nieuw) {
-        QSignalBlocker stil(veld);
-        veld->setText(nieuw);
-    }
-}
-
-void ZetVinkje(QCheckBox* vak, bool aan) {
-    QSignalBlocker stil(vak);
-    vak->setChecked(aan);
-}
 
 } // namespace
 
@@ -221,16 +209,16 @@ void CLedenDlg::Toon() {
     koppen_->ZetSortering(
         bladeren ? (model_.SorteerSleutel() < CLedenVenster::kNaamOp ? kNummerKop : kNaamKop) : -1,
         model_.SorteerSleutel() % 2 == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
-    ZetTekst(zoek_, model_.ZoekTekst());
+    ZetVeldTekst(zoek_, model_.ZoekTekst());
     ZetVinkje(alleenAktief_, model_.AlleenAktief());
 
     const CLedenVenster::CDetail& d = model_.Detail();
-    ZetTekst(volgnummer_, d.volgnummer);
-    ZetTekst(naam_, d.naam);
-    ZetTekst(beginKlasse_, d.beginKlasse);
-    ZetTekst(beginKlasseTekst_, d.beginKlasseTekst);
-    ZetTekst(huidigeKlasse_, d.huidigeKlasse);
-    ZetTekst(huidigeKlasseTekst_, d.huidigeKlasseTekst);
+    ZetVeldTekst(volgnummer_, d.volgnummer);
+    ZetVeldTekst(naam_, d.naam);
+    ZetVeldTekst(beginKlasse_, d.beginKlasse);
+    ZetVeldTekst(beginKlasseTekst_, d.beginKlasseTekst);
+    ZetVeldTekst(huidigeKlasse_, d.huidigeKlasse);
+    ZetVeldTekst(huidigeKlasseTekst_, d.huidigeKlasseTekst);
     ZetVinkje(aktief_, d.aktief);
     ZetVinkje(standaardIndelen_, d.standaardIndelen);
     ZetVinkje(uitlotenToegestaan_, d.uitlotenToegestaan);

@@ -3,6 +3,7 @@
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
 #include "base/melding.h"
+#include "gui/configdlg.h"
 #include "gui/datumselectiedlg.h"
 #include "gui/ledendlg.h"
 #include "gui/nieuwecompetitiedlg.h"
@@ -185,7 +186,7 @@ void CMorvelDlg::NieuweCompetitie() {
 }
 
 void CMorvelDlg::Configuratie() {
-    NogNietBeschikbaar("Configuratie");
+    ToonConfiguratie(app_, this);
     // The data directory may have changed, however the window was closed.
     VernieuwCompetities();
 }

@@ -1,4 +1,4 @@
-#include "gui/configvelden.h"
+#include "gui/velden.h"
 
 #include "gui/qttekst.h"
 

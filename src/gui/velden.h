@@ -1,5 +1,5 @@
 #pragma once
-// The pieces the configuration windows are built of: buttons, fields and
+// The pieces the windows are built of: buttons, fields and
 // labels with their object names and buddies, and copying texts and checks
 // into widgets without reporting them as the user's edits.
 
