@@ -1,19 +1,15 @@
 // The pairing of the next round from the command line, made and published as
 // the pairing window does it.
 
+#include "app/indelingslijst.h"
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
 #include "base/formatteer.h"
 #include "base/melding.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
-#include "pairing/indelingmaken.h"
-#include "pairing/indelingslog.h"
 #include "pairing/indelingzoeker.h"
 #include "pairing/zoekvoortgang.h"
-#include "publish/lijsten.h"
-#include "rating/actieveformules.h"
-#include "rating/standberekening.h"
 
 #include <limits>
 #include <optional>
@@ -187,21 +183,11 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         return fout;
     }
     return MetCompetitie(argumenten, [&](CMorvelApp& app) {
-        CCompetitie& competitie = app.competitie;
-        CSpelers& spelers = competitie.spelers;
+        CSpelers& spelers = app.competitie.spelers;
         if (!ControleerSpelers(spelers, keuzes)) {
             return kGemeld;
         }
-        CStandFormules formules = ActieveStandFormules(app.settings);
-        BerekenStand(spelers, competitie.rondes, -1, formules);
-        std::optional<CVoorgift> voorgift;
-        if (ActieveVoorgift(app.settings, voorgift) != 0) {
-            return kGemeld;
-        }
-
-        for (CSpeler& s : spelers) {
-            s.meedoen = s.standaardIndelen != 0 ? 1 : 0;
-        }
+        CIndelingsLijst lijst(app);
         if (keuzes.deelnemers) {
             for (CSpeler& s : spelers) {
                 s.meedoen = 0;
@@ -210,32 +196,23 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
                 spelers.Zoek(nummer)->meedoen = 1;
             }
         }
-        std::vector<CIndelingsRegel> lijst;
         for (auto [een, twee] : keuzes.vast) {
-            CSpeler& a = *spelers.Zoek(een);
-            CSpeler& b = *spelers.Zoek(twee);
-            lijst.push_back(MaakVastPaar(a, b));
-            a.meedoen = 0;
-            b.meedoen = 0;
+            lijst.MaakVast(*spelers.Zoek(een), *spelers.Zoek(twee));
         }
         for (auto [een, twee] : keuzes.geblokkeerd) {
-            lijst.push_back({spelers.Zoek(een)->naam, spelers.Zoek(twee)->naam, kTekstGeblokkeerd,
-                             kSoortGeblokkeerd});
+            lijst.Blokkeer(*spelers.Zoek(een), *spelers.Zoek(twee));
         }
 
         CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
-        CIndelingsLog log;
-        if (GenereerIndeling(spelers, competitie.rondes, IndelingsParameters(app.settings),
-                             *voorgift, lijst, voortgang, log,
-                             keuzes.zaad.value_or(TijdZaad())) != 0) {
+        if (lijst.Genereer(voortgang, keuzes.zaad.value_or(TijdZaad())) != 0) {
             return kGemeld;
         }
-        Publiceer(lijst, app.indeling);
+        // Without the results and the standings: the pairing sheet with its header.
         std::string uit;
-        LijstIndeling(app.indeling, app.PeriodeNaam(), true, uit);
+        lijst.Publiceer(CAfdrukKeuzes{}, uit);
         if (keuzes.log) {
             uit += '\n';
-            for (const std::string& regel : log.Regels()) {
+            for (const std::string& regel : lijst.Log().Regels()) {
                 uit += regel + '\n';
             }
         }

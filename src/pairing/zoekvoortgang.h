@@ -16,6 +16,11 @@ public:
     CZoekVoortgang(const CZoekVoortgang&) = delete;
     CZoekVoortgang& operator=(const CZoekVoortgang&) = delete;
 
+    // Around a whole search: a progress window shows itself and holds off
+    // the window that started it, and gives way again.
+    virtual void Begin() {}
+    virtual void Einde() {}
+
     // A range with hoog <= laag shows no bar. Clears the stop request, the
     // counter and the best value, and restarts the best-since clock.
     virtual void ZetBereik(double laag, double hoog);

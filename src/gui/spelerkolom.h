@@ -1,0 +1,15 @@
+#pragma once
+// The player column of the windows that pick players: the column heads, the
+// list, "Zoek:" with its field, and the check boxes that filter the list.
+
+#include <initializer_list>
+
+class CKolomKoppen;
+class CMultiLineListBox;
+class QLineEdit;
+class QVBoxLayout;
+class QWidget;
+
+// The column in a new layout; the label "Zoek:" is the field's buddy.
+QVBoxLayout* SpelerKolom(CKolomKoppen* koppen, CMultiLineListBox* lijst, QLineEdit* zoek,
+                         std::initializer_list<QWidget*> filters);
