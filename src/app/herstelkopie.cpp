@@ -55,7 +55,7 @@ int CMorvelApp::BewaarHerstel() {
     }
     int fout = 0;
     if (competitie.SchrijfKopie(pad, fout) != 0) {
-        Meld(Formatteer("De herstelkopie '%s' kan niet geschreven worden.\\nDe reden: '%s'\\n"
+        Meld(Formatteer("De herstelkopie '%s' kan niet geschreven worden.\nDe reden: '%s'\n"
                         "De wijzigingen worden opgeslagen bij het afsluiten of het kiezen van "
                         "een andere competitie.",
                         pad.c_str(), SysteemFoutTekst(fout).c_str()));
@@ -90,7 +90,7 @@ void CMorvelApp::BiedHerstelAan() {
     kopie.datafile = herstel;
     if (kopie.Lees() != 0) {
         std::string opzij = ZetOpzij(herstel);
-        Meld(Formatteer("De herstelkopie van de competitie '%s' kan niet gelezen worden.\\nZe "
+        Meld(Formatteer("De herstelkopie van de competitie '%s' kan niet gelezen worden.\nZe "
                         "is bewaard als '%s'.",
                         geopend_.c_str(), opzij.c_str()),
              Knoppen::Ok, kHerstelTitel);
@@ -98,8 +98,8 @@ void CMorvelApp::BiedHerstelAan() {
     }
     std::string vraag = Formatteer(
         "Er is een herstelkopie van de competitie '%s' van %s, met wijzigingen die niet "
-        "opgeslagen zijn.\\n\\nDatafile: %zu spelers, %d rondes.\\nHerstelkopie: %zu spelers, %d "
-        "rondes.\\n\\nDe niet opgeslagen wijzigingen terugzetten?",
+        "opgeslagen zijn.\n\nDatafile: %zu spelers, %d rondes.\nHerstelkopie: %zu spelers, %d "
+        "rondes.\n\nDe niet opgeslagen wijzigingen terugzetten?",
         geopend_.c_str(), Tijd(herstel, "%d-%m-%Y %H:%M").c_str(), competitie.spelers.Aantal(),
         competitie.rondes.Aantal(), kopie.spelers.Aantal(), kopie.rondes.Aantal());
     if (Meld(vraag, Knoppen::JaNee, kHerstelTitel) != Antwoord::Ja) {

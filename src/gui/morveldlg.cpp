@@ -5,6 +5,7 @@
 #include "base/melding.h"
 #include "gui/configdlg.h"
 #include "gui/datumselectiedlg.h"
+#include "gui/indelingdlg.h"
 #include "gui/ledendlg.h"
 #include "gui/nieuwecompetitiedlg.h"
 #include "gui/pictogram.h"
@@ -115,8 +116,15 @@ void CMorvelDlg::showEvent(QShowEvent* gebeurtenis) {
     QDialog::showEvent(gebeurtenis);
     if (!getoond_) {
         getoond_ = true;
-        VernieuwCompetities();
-        uitslagen_->setFocus();
+        // Once the window is on the screen: a message of the opening (a
+        // recovery copy, a line of the data file) must not interrupt its showing.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                VernieuwCompetities();
+                uitslagen_->setFocus();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -171,10 +179,6 @@ void CMorvelDlg::done(int resultaat) {
     }
 }
 
-void CMorvelDlg::NogNietBeschikbaar(const char* venster) {
-    Meld(std::string("'") + venster + "' is in deze versie nog niet beschikbaar.");
-}
-
 void CMorvelDlg::Leden() {
     ToonLeden(app_, this);
 }
@@ -196,7 +200,7 @@ void CMorvelDlg::Uitslagen() {
 }
 
 void CMorvelDlg::Indeling() {
-    NogNietBeschikbaar("Indeling");
+    ToonIndeling(app_, this);
 }
 
 void CMorvelDlg::Inschrijflijst() {

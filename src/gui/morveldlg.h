@@ -44,7 +44,6 @@ private:
     void Inschrijflijst();
     void Klassenverloop();
     void Stand();
-    void NogNietBeschikbaar(const char* venster);
 
     CMorvelApp& app_;
     QComboBox* competitieLijst_;

@@ -157,4 +157,5 @@ void CIndelingVenster::Print(bool uitslag, bool stand, std::string& afdruk) {
                          settings.IndelingOpNieuwePagina() == 1};
     lijst_.Publiceer(keuzes, afdruk);
     SchrijfIndelingHtml(app_);
+    app_.BewaarHerstel();
 }

@@ -51,6 +51,7 @@ protected:
         app->settings.SetBackupPad(tmp.Bestand("backup"));
         venster = std::make_unique<CMorvelDlg>(*app);
         venster->show();
+        QCoreApplication::processEvents(); // the competitions are opened once it is shown
         lijst = venster->findChild<QComboBox*>("competitie");
         ASSERT_NE(nullptr, lijst);
     }

@@ -212,6 +212,7 @@ TEST_F(LedenDlg, ADoubleClickChangesAndAClassBelowOneHundredAsks) {
 TEST_F(LedenDlg, TheMainWindowOpensItAndTheChangeIsWrittenAtTheClose) {
     CMorvelDlg hoofdvenster(*app);
     hoofdvenster.show();
+    QCoreApplication::processEvents();
     CVensterScript script;
     script.VerwachtVenster([](QDialog& dialoog) {
         auto& leden = dynamic_cast<CLedenDlg&>(dialoog);

@@ -47,6 +47,7 @@ protected:
 TEST_F(NieuweCompetitieDlg, ANewCompetitionWithRoundedEndClassesByKeyboard) {
     CMorvelDlg hoofdvenster(*app);
     hoofdvenster.show();
+    QCoreApplication::processEvents();
     CVensterScript script;
     script.VerwachtVenster([](QDialog& venster) {
         QApplication::setActiveWindow(&venster);
