@@ -4,6 +4,7 @@
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QAbstractSpinBox>
@@ -54,19 +55,6 @@ protected:
 namespace {
 
 constexpr int kNummerKop = 0;
-
-void ZetVeld(QLineEdit* veld, const std::string& tekst) {
-    const QString nieuw = NaarQString(tekst);
-    if (veld->text() != nieuw) {
-        QSignalBlocker stil(veld);
-        veld->setText(nieuw);
-    }
-}
-
-void ZetVak(QCheckBox* vak, bool aan) {
-    QSignalBlocker stil(vak);
-    vak->setChecked(aan);
-}
 
 // Shows `rijen` in `lijst`: only the rows that differ when their number stayed.
 void ZetRijen(CMultiLineListBox* lijst, std::vector<std::string>& getoond,
@@ -135,7 +123,10 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder)
     klasse_ = new CKlasseVeld;
     klasse_->setObjectName(QStringLiteral("klasse"));
     klasse_->setAccessibleName(QStringLiteral("Klasse"));
-    klasse_->setMaximumWidth(90);
+    // Room for a class of five digits beside the arrows.
+    klasse_->setMinimumWidth(klasse_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                             32);
+    klasse_->setMaximumWidth(120);
     klasseTekst_ = new QLineEdit;
     klasseTekst_->setObjectName(QStringLiteral("klasseTekst"));
     klasseTekst_->setAccessibleName(QStringLiteral("Klasse tekst"));
@@ -276,19 +267,19 @@ QPushButton* CRondeDlg::MaakKnop(const char* tekst, const char* naam) {
 }
 
 void CRondeDlg::Toon() {
-    ZetVeld(identificatie_, model_.Identificatie());
+    ZetVeldTekst(identificatie_, model_.Identificatie());
     ZetRijen(spelers_, getoondeSpelers_, model_.SpelerRijen());
     spelers_->Selecteer(model_.SpelerSelectie());
     spelerKoppen_->ZetSortering(model_.SorteertOpNummer() ? kNummerKop : kNummerKop + 1,
                                 model_.Oplopend() ? Qt::AscendingOrder : Qt::DescendingOrder);
-    ZetVeld(zoek_, model_.ZoekTekst());
-    ZetVak(alleenAktief_, model_.AlleenAktief());
-    ZetVak(verbergVerwerkt_, model_.VerbergVerwerkt());
+    ZetVeldTekst(zoek_, model_.ZoekTekst());
+    ZetVinkje(alleenAktief_, model_.AlleenAktief());
+    ZetVinkje(verbergVerwerkt_, model_.VerbergVerwerkt());
 
     ZetRijen(uitslagen_, getoondeUitslagen_, model_.UitslagRijen());
     uitslagen_->Selecteer(model_.UitslagSelectie());
     klasse_->ZetTekst(NaarQString(model_.KlasseVeld()));
-    ZetVeld(klasseTekst_, model_.KlasseTekst());
+    ZetVeldTekst(klasseTekst_, model_.KlasseTekst());
 
     toevoegen_->setEnabled(model_.ToevoegenAan());
     verwijderen_->setEnabled(model_.VerwijderenAan());
