@@ -1,5 +1,7 @@
-// The pairing search: the full search of 16 and of 17 participants, and the
-// tries per second of the random search with 40 participants.
+// The pairing search: the full search of 16 and of 17 participants, the tries
+// per second of the random search with 40 participants, the exact search from
+// 16 to 1,000 participants, and how far the random search's best after a
+// million tries stays above the exact total.
 
 #include "data/competitie.h"
 #include "pairing/indelingslog.h"
@@ -44,41 +46,84 @@ public:
     std::vector<CSpeler*> deelnemers;
 };
 
-void VolledigeZoektocht(benchmark::State& state) {
-    CCompetitieMetRondes c(static_cast<int>(state.range(0)));
-    CIndelingsParameters p;
-    p.MaximaalAantalVoorVolledig = 9;
-    CKostenModel model(c.deelnemers, c.competitie.rondes, p);
+// A competition of `aantal` players with its cost model, progress and log.
+struct CZoekOpstelling {
+    CZoekOpstelling(int aantal, const CIndelingsParameters& p)
+        : c(aantal), model(c.deelnemers, c.competitie.rondes, p) {}
+
+    CCompetitieMetRondes c;
+    CKostenModel model;
     CZoekVoortgang voortgang;
     CIndelingsLog log;
+};
+
+void VolledigeZoektocht(benchmark::State& state) {
+    CIndelingsParameters p;
+    p.MaximaalAantalVoorVolledig = 9;
+    CZoekOpstelling z(static_cast<int>(state.range(0)), p);
     double combinaties = 0;
     for (auto _ : state) {
-        CIndelingZoeker zoeker(model, voortgang, log);
+        CIndelingZoeker zoeker(z.model, z.voortgang, z.log);
         benchmark::DoNotOptimize(zoeker.ZoekVolledig());
         combinaties = zoeker.Combinaties();
     }
     state.counters["pairings"] = combinaties;
-    state.counters["log"] = static_cast<double>(log.Regels().size());
+    state.counters["log"] = static_cast<double>(z.log.Regels().size());
 }
 BENCHMARK(VolledigeZoektocht)->Arg(16)->Arg(17)->Unit(benchmark::kMillisecond);
 
 void RandomZoektocht(benchmark::State& state) {
     constexpr int kPogingen = 2000000;
-    CCompetitieMetRondes c(40);
     CIndelingsParameters p;
     p.AantalRandomPairings = kPogingen;
-    CKostenModel model(c.deelnemers, c.competitie.rondes, p);
-    CZoekVoortgang voortgang;
-    CIndelingsLog log;
+    CZoekOpstelling z(40, p);
     uint32_t zaad = 1;
     for (auto _ : state) {
-        CIndelingZoeker zoeker(model, voortgang, log);
+        CIndelingZoeker zoeker(z.model, z.voortgang, z.log);
         benchmark::DoNotOptimize(zoeker.ZoekRandom(zaad++));
     }
     state.counters["pogingen/s"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * kPogingen, benchmark::Counter::kIsRate);
 }
 BENCHMARK(RandomZoektocht)->Unit(benchmark::kMillisecond);
+
+void ExacteZoektocht(benchmark::State& state) {
+    CZoekOpstelling z(static_cast<int>(state.range(0)), {});
+    int64_t totaal = 0;
+    for (auto _ : state) {
+        CIndelingZoeker zoeker(z.model, z.voortgang, z.log);
+        benchmark::DoNotOptimize(zoeker.ZoekExact());
+        totaal = zoeker.Beste();
+    }
+    state.counters["totaal"] = static_cast<double>(totaal);
+}
+BENCHMARK(ExacteZoektocht)
+    ->Arg(16)
+    ->Arg(40)
+    ->Arg(100)
+    ->Arg(400)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
+
+// One run of a million random tries against the exact search on the same
+// competition; the counters give both totals and the difference.
+void RandomTegenExact(benchmark::State& state) {
+    CIndelingsParameters p;
+    p.AantalRandomPairings = 1000000;
+    CZoekOpstelling z(static_cast<int>(state.range(0)), p);
+    CIndelingZoeker exact(z.model, z.voortgang, z.log);
+    exact.ZoekExact();
+    int64_t random = 0;
+    for (auto _ : state) {
+        CIndelingZoeker zoeker(z.model, z.voortgang, z.log);
+        benchmark::DoNotOptimize(zoeker.ZoekRandom(1));
+        random = zoeker.Beste();
+    }
+    state.counters["exact"] = static_cast<double>(exact.Beste());
+    state.counters["random"] = static_cast<double>(random);
+    state.counters["verschil"] = static_cast<double>(random - exact.Beste());
+}
+BENCHMARK(RandomTegenExact)->Arg(40)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

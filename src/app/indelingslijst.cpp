@@ -114,7 +114,7 @@ int CIndelingsLijst::Wissel(int regel) {
     return regel;
 }
 
-int CIndelingsLijst::Genereer(CZoekVoortgang& voortgang, uint32_t zaad) {
+int CIndelingsLijst::Genereer(CZoekVoortgang& voortgang, uint32_t zaad, EZoekMethode methode) {
     std::optional<CVoorgift> voorgift;
     if (ActieveVoorgift(app_.settings, voorgift) != 0) {
         return -1;
@@ -124,7 +124,7 @@ int CIndelingsLijst::Genereer(CZoekVoortgang& voortgang, uint32_t zaad) {
     CCompetitie& competitie = app_.competitie;
     int gelukt =
         GenereerIndeling(competitie.spelers, competitie.rondes, IndelingsParameters(app_.settings),
-                         *voorgift, regels_, voortgang, log_, zaad);
+                         *voorgift, regels_, voortgang, log_, zaad, methode);
     voortgang.Einde();
     berekend_ = gelukt == 0;
     return gelukt;

@@ -6,6 +6,7 @@
 
 #include "pairing/indelingslog.h"
 #include "pairing/indelingsregel.h"
+#include "pairing/indelingzoeker.h"
 #include "publish/indelingsafdruk.h"
 
 #include <cstdint>
@@ -47,9 +48,10 @@ public:
     int Wissel(int regel);
 
     // "Genereer": checks the active handicap set (its message, nothing
-    // changed), then searches between `voortgang.Begin()` and `Einde()`.
-    // Returns 0, or -1 after a message.
-    int Genereer(CZoekVoortgang& voortgang, uint32_t zaad);
+    // changed), then searches between `voortgang.Begin()` and `Einde()` with
+    // the search `methode` names. Returns 0, or -1 after a message.
+    int Genereer(CZoekVoortgang& voortgang, uint32_t zaad,
+                 EZoekMethode methode = EZoekMethode::Parameters);
 
     // Replays all rounds, publishes the computed and fixed entries into the
     // application's pairing and writes the combined print into `afdruk`.

@@ -51,6 +51,7 @@ struct CIndelingKeuzes {
     std::vector<CNummerPaar> geblokkeerd;
     std::vector<CNummerPaar> vast;
     std::optional<uint32_t> zaad;
+    EZoekMethode methode = EZoekMethode::Parameters; // --methode overrides the profile
     int32_t seconden = kStandaardSeconden;
     bool log = false;
     bool publiceer = false; // write "indeling.inc" as its mode asks
@@ -71,6 +72,20 @@ bool LeesZaad(const std::string& tekst, uint32_t& zaad) {
     }
     zaad = static_cast<uint32_t>(getal);
     return !tekst.empty();
+}
+
+bool LeesMethode(const std::string& tekst, EZoekMethode& methode) {
+    static constexpr std::pair<const char*, EZoekMethode> kMethoden[] = {
+        {"volledig", EZoekMethode::Volledig},
+        {"random", EZoekMethode::Random},
+        {"exact", EZoekMethode::Exact}};
+    for (auto [naam, waarde] : kMethoden) {
+        if (tekst == naam) {
+            methode = waarde;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool LeesNummerPaar(const std::string& tekst, CNummerPaar& paar) {
@@ -120,6 +135,12 @@ int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
                                 "' is geen geheel getal van 0 tot en met 4294967295.");
         }
         keuzes.zaad = zaad;
+    }
+    if (argumenten.Heeft("--methode")) {
+        std::string tekst = argumenten.Waarde("--methode");
+        if (!LeesMethode(tekst, keuzes.methode)) {
+            return Gebruiksfout("De methode '" + tekst + "' is niet volledig, random of exact.");
+        }
     }
     if (argumenten.Heeft("--seconden")) {
         std::string tekst = argumenten.Waarde("--seconden");
@@ -204,7 +225,7 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         }
 
         CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
-        if (lijst.Genereer(voortgang, keuzes.zaad.value_or(TijdZaad())) != 0) {
+        if (lijst.Genereer(voortgang, keuzes.zaad.value_or(TijdZaad()), keuzes.methode) != 0) {
             return kGemeld;
         }
         // Without the results and the standings: the pairing sheet with its header.

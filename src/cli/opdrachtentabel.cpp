@@ -7,9 +7,9 @@
 namespace {
 
 std::vector<COptie> IndelingOpties() {
-    return {{"--deelnemers", true}, {"--blokkeer", true}, {"--vast", true},
-            {"--zaad", true},       {"--seconden", true}, {"--log", false},
-            {"--publiceer", false}, {"--alle", false}};
+    return {{"--deelnemers", true}, {"--blokkeer", true},   {"--vast", true},
+            {"--methode", true},    {"--zaad", true},       {"--seconden", true},
+            {"--log", false},       {"--publiceer", false}, {"--alle", false}};
 }
 
 std::vector<COptie> MetIndelingOpties(std::vector<COptie> eigen) {
@@ -94,11 +94,13 @@ const std::vector<COpdracht>& Opdrachten() {
          .maxWoorden = 2,
          .uitvoeren = OpdrachtVoorgift},
         {.naam = "indeling",
-         .gebruik = "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... [--zaad S] "
-                    "[--seconden T] [--log] [--publiceer [--alle]]",
+         .gebruik = "MAP [--deelnemers N,N,...] [--blokkeer N-N]... [--vast N-N]... "
+                    "[--methode volledig|random|exact] [--zaad S] [--seconden T] [--log] "
+                    "[--publiceer [--alle]]",
          .omschrijving = "deelt de volgende ronde in zoals het indelingsvenster en drukt het "
                          "indelingsblad af; N is een spelersnummer, --vast speelt buiten de "
-                         "berekening om, --log toont de berekening, --publiceer schrijft "
+                         "berekening om, --methode kiest de berekening in plaats van de "
+                         "indelingsparameters, --log toont de berekening, --publiceer schrijft "
                          "indeling.inc volgens zijn html-instelling (met --alle altijd)",
          .opties = IndelingOpties(),
          .minWoorden = 1,

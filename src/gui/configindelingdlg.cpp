@@ -1,8 +1,9 @@
 #include "gui/configindelingdlg.h"
 
-#include "gui/velden.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -46,6 +47,8 @@ CConfigIndelingDlg::CConfigIndelingDlg(CSettings& settings, QWidget* ouder)
         velden_[i]->setMaximumWidth(90);
         ZetVeldTekst(velden_[i], waarden[i]);
     }
+    exact_ = MaakConfigVak(kExacteIndelingTekst, "exacteIndeling");
+    ZetVinkje(exact_, LeesExacteIndeling(settings));
 
     auto* venster = new QVBoxLayout(this);
     for (const CGroep& groep : kGroepen) {
@@ -70,6 +73,8 @@ CConfigIndelingDlg::CConfigIndelingDlg(CSettings& settings, QWidget* ouder)
             }
         }
         if (!groep.titel) {
+            // The first form ends with the choice of the search above the maximum.
+            formulier->addRow(exact_);
             venster->addLayout(formulier);
         } else {
             auto* kader = new QGroupBox(QString::fromUtf8(groep.titel));
@@ -93,5 +98,6 @@ void CConfigIndelingDlg::Ok() {
         velden[i] = VanQString(velden_[i]->text());
     }
     BewaarIndelingsParameters(settings_, velden);
+    BewaarExacteIndeling(settings_, exact_->isChecked());
     accept();
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 class CSettings;
+class QCheckBox;
 class QLineEdit;
 
 class CConfigIndelingDlg : public QDialog {
@@ -20,4 +21,5 @@ private:
 
     CSettings& settings_;
     std::array<QLineEdit*, kAantalIndelingsParameters> velden_{};
+    QCheckBox* exact_ = nullptr;
 };

@@ -17,7 +17,7 @@ void VerwijderBerekend(std::vector<CIndelingsRegel>& lijst, bool ookWachtend) {
 int GenereerIndeling(const CSpelers& spelers, const CRondes& rondes,
                      const CIndelingsParameters& parameters, CVoorgift& voorgift,
                      std::vector<CIndelingsRegel>& lijst, CZoekVoortgang& voortgang,
-                     CIndelingsLog& log, uint32_t zaad) {
+                     CIndelingsLog& log, uint32_t zaad, EZoekMethode methode) {
     VerwijderBerekend(lijst, true);
     std::vector<CSpeler*> deelnemers;
     for (CSpeler& s : spelers) {
@@ -33,7 +33,7 @@ int GenereerIndeling(const CSpelers& spelers, const CRondes& rondes,
     }
     CKostenModel model(deelnemers, rondes, parameters, geblokkeerd);
     CIndelingZoeker zoeker(model, voortgang, log);
-    if (!zoeker.Zoek(zaad)) {
+    if (!zoeker.Zoek(zaad, methode)) {
         Meld("Met de opgegeven keuzes kon er geen indeling gemaakt worden");
         return -1;
     }

@@ -14,5 +14,6 @@ CIndelingsParameters IndelingsParameters(const CSettings& settings) {
     p.PenaltyNietZoIngedeeldGrens = settings.PenaltyNietZoIngedeeldGrens();
     p.PenaltyNietZoIngedeeldLaag = settings.PenaltyNietZoIngedeeldLaag();
     p.PenaltyNietZoIngedeeldHoog = settings.PenaltyNietZoIngedeeldHoog();
+    p.ExacteIndeling = settings.ExacteIndeling();
     return p;
 }

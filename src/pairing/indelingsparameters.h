@@ -1,5 +1,5 @@
 #pragma once
-// The ten parameters that weigh the pairing search, with their start-up defaults.
+// The parameters that choose and weigh the pairing search, with their start-up defaults.
 
 #include <cstdint>
 
@@ -16,6 +16,8 @@ struct CIndelingsParameters {
     int32_t PenaltyNietZoIngedeeldGrens = 0;  // rounds limit L; 0 means n / 2
     int32_t PenaltyNietZoIngedeeldLaag = 400; // deduction per squared round, within L
     int32_t PenaltyNietZoIngedeeldHoog = 0;   // deduction beyond L; 0 means Laag x (L + 1)^2
+    // Above MaximaalAantalVoorVolledig: 1 the exact search, 0 the random search.
+    int32_t ExacteIndeling = 1;
 };
 
 class CSettings;

@@ -21,12 +21,23 @@ void CIndelingZoeker::Begin() {
     combinaties_ = 0;
 }
 
-bool CIndelingZoeker::Zoek(uint32_t zaad) {
-    int paren = (n_ + 1) / 2;
-    if (paren > model_.Parameters().MaximaalAantalVoorVolledig) {
-        return ZoekRandom(zaad);
+bool CIndelingZoeker::Zoek(uint32_t zaad, EZoekMethode methode) {
+    if (methode == EZoekMethode::Parameters) {
+        const CIndelingsParameters& p = model_.Parameters();
+        if ((n_ + 1) / 2 <= p.MaximaalAantalVoorVolledig) {
+            methode = EZoekMethode::Volledig;
+        } else {
+            methode = p.ExacteIndeling != 0 ? EZoekMethode::Exact : EZoekMethode::Random;
+        }
     }
-    return ZoekVolledig();
+    switch (methode) {
+    case EZoekMethode::Volledig:
+        return ZoekVolledig();
+    case EZoekMethode::Random:
+        return ZoekRandom(zaad);
+    default:
+        return ZoekExact();
+    }
 }
 
 void CIndelingZoeker::Verbeter(int64_t totaal) {

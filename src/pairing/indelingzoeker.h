@@ -1,7 +1,7 @@
 #pragma once
 // The search for a pairing of lowest total cost: the full search while the
-// number of pairs is small, otherwise the random search. Both write the
-// pairing log each time they improve and report through a progress object.
+// number of pairs is small, otherwise the exact or the random search. Each
+// writes the pairing log when it improves and reports through a progress object.
 
 #include <cstdint>
 #include <vector>
@@ -10,16 +10,23 @@ class CIndelingsLog;
 class CKostenModel;
 class CZoekVoortgang;
 
+// Which search makes the pairing: the one the parameters choose, or one named.
+enum class EZoekMethode { Parameters, Volledig, Random, Exact };
+
 class CIndelingZoeker {
 public:
     CIndelingZoeker(const CKostenModel& model, CZoekVoortgang& voortgang, CIndelingsLog& log);
 
-    // The random search when (n + 1) / 2 pairs exceed MaximaalAantalVoorVolledig,
-    // else the full search. `zaad` seeds the random search. True when a pairing
-    // without a blocked pair was found.
-    bool Zoek(uint32_t zaad);
+    // With EZoekMethode::Parameters: the full search while (n + 1) / 2 pairs are
+    // at most MaximaalAantalVoorVolledig, above it the exact search when
+    // ExacteIndeling is set, else the random search. `zaad` seeds the random
+    // search. True when a pairing without a blocked pair was found.
+    bool Zoek(uint32_t zaad, EZoekMethode methode = EZoekMethode::Parameters);
     bool ZoekVolledig();
     bool ZoekRandom(uint32_t zaad);
+    // A pairing of the lowest total (both bye terms charged), found at once by
+    // a weighted matching; fails only when every pairing holds a blocked pair.
+    bool ZoekExact();
 
     // The best pairing found, as register indices: pairs (0,1), (2,3), ..., the
     // bye last when the count is odd. Register order before anything is found.

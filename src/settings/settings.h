@@ -51,6 +51,7 @@ class CProfiel;
     GETAL(PenaltyNietZoIngedeeldGrens, "Indeling Parameters", "PenaltyNietZoIngedeeldGrens", "0")  \
     GETAL(PenaltyNietZoIngedeeldLaag, "Indeling Parameters", "PenaltyNietZoIngedeeldLaag", "400")  \
     GETAL(PenaltyNietZoIngedeeldHoog, "Indeling Parameters", "PenaltyNietZoIngedeeldHoog", "0")    \
+    GETAL(ExacteIndeling, "Indeling Parameters", "ExacteIndeling", "1")                            \
     GETAL(IndelingsLijstMethode, "IndelingsLijst", "Methode", "1")                                 \
     GETAL(AantalDagen, "IndelingsLijst", "AantalDagen", "7")                                       \
     GETAL(WeekNummers, "IndelingsLijst", "WeekNummers", "5")                                       \

@@ -41,3 +41,13 @@ void BewaarIndelingsParameters(CSettings& settings, const CIndelingsVelden& veld
         (settings.*kIndelingsParameters[i].zet)(VeldGetal(velden[i]));
     }
 }
+
+bool LeesExacteIndeling(const CSettings& settings) {
+    return settings.ExacteIndeling() != 0;
+}
+
+void BewaarExacteIndeling(CSettings& settings, bool aan) {
+    if (LeesExacteIndeling(settings) != aan) {
+        settings.SetExacteIndeling(aan ? 1 : 0);
+    }
+}

@@ -106,8 +106,8 @@ TEST_F(IndelingOpdracht, GekozenDeelnemersMetLog) {
 }
 
 TEST_F(IndelingOpdracht, RandomZoektochtMetZaadEnTijdslimiet) {
-    std::map<std::string, int32_t> random = {{"MaximaalAantalVoorVolledig", 1},
-                                             {"AantalRandomPairings", 3000}};
+    std::map<std::string, int32_t> random = {
+        {"MaximaalAantalVoorVolledig", 1}, {"AantalRandomPairings", 3000}, {"ExacteIndeling", 0}};
     CProgrammaUitvoer een = Indeling({"najaar", "--zaad", "7", "--log"}, random);
     CProgrammaUitvoer twee = Indeling({"najaar", "--zaad", "7", "--log"}, random);
     EXPECT_EQ(een.status, 0) << een.fout;
@@ -123,6 +123,41 @@ TEST_F(IndelingOpdracht, RandomZoektochtMetZaadEnTijdslimiet) {
     CProgrammaUitvoer eindeloos = Indeling({"najaar", "--seconden", "1"}, random);
     EXPECT_EQ(eindeloos.status, 0) << eindeloos.fout;
     EXPECT_NE(eindeloos.uit.find("Uitgeloot"), std::string::npos);
+}
+
+TEST_F(IndelingOpdracht, ExacteIndelingEnDeGekozenMethode) {
+    // Every search finds the one best pairing of these five; the log tells
+    // which one ran.
+    const std::string blad = Blad({{"Anna", "Cees", "2 stenen, 6,5 komi"},
+                                   {"Frits", "Eva", "2 stenen, 0,5 komi"},
+                                   {"Bert", "", "Uitgeloot"}});
+    struct Geval {
+        std::vector<std::string> argumenten;
+        std::map<std::string, int32_t> getallen;
+        const char* wijze;
+    };
+    const Geval gevallen[] = {
+        {{}, {{"MaximaalAantalVoorVolledig", 1}}, "Exacte pairing"}, // the default above it
+        {{"--methode", "exact"}, {}, "Exacte pairing"},
+        {{"--methode", "volledig"}, {{"MaximaalAantalVoorVolledig", 1}}, "Volledige pairing"},
+        {{"--methode", "random", "--zaad", "7"},
+         {{"AantalRandomPairings", 3000}},
+         "Random pairing"},
+    };
+    for (const Geval& g : gevallen) {
+        std::vector<std::string> argumenten = {"najaar", "--log"};
+        argumenten.insert(argumenten.end(), g.argumenten.begin(), g.argumenten.end());
+        CProgrammaUitvoer u = Indeling(argumenten, g.getallen);
+        EXPECT_EQ(u.status, 0) << g.wijze << "\n" << u.fout;
+        EXPECT_EQ(u.uit.compare(0, blad.size(), blad), 0) << u.uit;
+        EXPECT_NE(u.uit.find(std::string("\n") + g.wijze + "\n"), std::string::npos) << u.uit;
+        // The chosen pairing's block ends on its total.
+        const std::string streep = "\n" + std::string(40, '-') + "\t";
+        EXPECT_EQ(u.uit.rfind("\t-220" + streep), u.uit.rfind(streep) - 5) << u.uit;
+        if (std::string(g.wijze) == "Exacte pairing") {
+            EXPECT_EQ(u.uit.find(streep), u.uit.rfind(streep)) << "one block only";
+        }
+    }
 }
 
 TEST_F(IndelingOpdracht, Weigeringen) {
@@ -148,6 +183,15 @@ TEST_F(IndelingOpdracht, Weigeringen) {
         {{"najaar", "--deelnemers", "1,,2"}, {}, 64, "Het spelersnummer '' is geen"},
         {{"najaar", "--zaad", "-1"}, {}, 64, "Het zaad '-1' is geen geheel getal"},
         {{"najaar", "--seconden", "0"}, {}, 64, "Het aantal seconden '0'"},
+        {{"najaar", "--methode", "snel"},
+         {},
+         64,
+         "De methode 'snel' is niet volledig, random of exact."},
+        {{"najaar", "--methode", "exact", "--deelnemers", "1,2,3", "--blokkeer", "2-1",
+          "--blokkeer", "3-1", "--blokkeer", "2-3"},
+         {},
+         1,
+         "Met de opgegeven keuzes kon er geen indeling gemaakt worden"},
         {{"bestaat-niet"}, {}, 2, ""},
     };
     for (const Geval& g : gevallen) {

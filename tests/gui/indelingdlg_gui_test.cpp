@@ -281,7 +281,8 @@ TEST_F(IndelingDlg, TheKeyboardAloneReachesEveryStepAndCancelPublishesNothing) {
 
 TEST_F(IndelingDlg, StopAsksFirstAndThenKeepsTheBestPairingFound) {
     app->settings.SetMaximaalAantalVoorVolledig(1); // the random search
-    app->settings.SetAantalRandomPairings(0);       // until stopped
+    app->settings.SetExacteIndeling(0);
+    app->settings.SetAantalRandomPairings(0); // until stopped
     Open();
     recorder.Verwacht("Echt onderbreken?", Antwoord::Nee);
     recorder.Verwacht("Echt onderbreken?", Antwoord::Ja);

@@ -302,4 +302,28 @@ TEST_F(InstellingVenster, PairingParametersWithTheKeyboardAlone) {
     EXPECT_TRUE(settings->Gewijzigd());
 }
 
+TEST_F(InstellingVenster, PairingParametersExactPairingCheckBox) {
+    Open<CConfigIndelingDlg>();
+    QCheckBox* exact = Vak("exacteIndeling");
+    EXPECT_EQ(QString("Boven het maximum de exacte indeling berekenen (altijd de laagste score)"),
+              exact->text());
+    EXPECT_TRUE(exact->isChecked()); // the default
+    // Reached with the keyboard and unchecked with the space bar.
+    ASSERT_TRUE(TabNaar(exact));
+    Toets(Qt::Key_Space);
+    EXPECT_FALSE(exact->isChecked());
+    Mnemonic(Qt::Key_C);
+    EXPECT_EQ(1, settings->ExacteIndeling());
+    EXPECT_FALSE(settings->Gewijzigd());
+
+    Open<CConfigIndelingDlg>();
+    KlikVak(Vak("exacteIndeling"));
+    QTest::mouseClick(Knop("ok"), Qt::LeftButton);
+    EXPECT_EQ(0, settings->ExacteIndeling());
+    EXPECT_TRUE(settings->Gewijzigd());
+
+    Open<CConfigIndelingDlg>();
+    EXPECT_FALSE(Vak("exacteIndeling")->isChecked());
+}
+
 } // namespace

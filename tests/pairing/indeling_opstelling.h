@@ -5,6 +5,9 @@
 
 #include "data/competitie.h"
 #include "melding_recorder.h"
+#include "pairing/indelingslog.h"
+#include "pairing/indelingzoeker.h"
+#include "pairing/kostenmodel.h"
 #include "pairing/zoekvoortgang.h"
 
 #include <gtest/gtest.h>
@@ -77,4 +80,23 @@ protected:
             VraagStop();
         }
     }
+};
+
+// Participants of equal class who never played: every pair costs 0.
+inline void GelijkeSpelers(CIndelingOpstelling& o, int aantal) {
+    for (int i = 0; i < aantal; ++i) {
+        o.Speler("Speler " + std::to_string(i), 150);
+    }
+}
+
+// A search over the participants of `o` with its own progress and log.
+struct Zoektocht {
+    Zoektocht(CIndelingOpstelling& o, CIndelingsParameters p = {},
+              std::vector<CNaamPaar> blokkades = {})
+        : model(o.Deelnemers(), o.competitie.rondes, p, blokkades), zoeker(model, voortgang, log) {}
+
+    CKostenModel model;
+    CTestVoortgang voortgang;
+    CIndelingsLog log;
+    CIndelingZoeker zoeker;
 };

@@ -24,6 +24,20 @@ TEST(Indelingsparameters, KomenUitDeInstellingen) {
     EXPECT_EQ(p.PenaltyNietZoIngedeeldGrens, 2);
     EXPECT_EQ(p.PenaltyNietZoIngedeeldLaag, 300);
     EXPECT_EQ(p.PenaltyNietZoIngedeeldHoog, 50);
+    EXPECT_EQ(p.ExacteIndeling, 0);
+}
+
+TEST(Indelingsparameters, ExacteIndelingStaatStandaardAan) {
+    CMeldingRecorder recorder;
+    CTijdelijkeMap map;
+    std::string pad = map.Bestand("morvel.ini");
+    std::string profiel = Fixture("settings/compleet.ini");
+    const std::string regel = "ExacteIndeling=0\r\n";
+    ASSERT_NE(profiel.find(regel), std::string::npos);
+    SchrijfAlles(pad, profiel.erase(profiel.find(regel), regel.size()));
+    CSettings settings(pad);
+    EXPECT_EQ(IndelingsParameters(settings).ExacteIndeling, 1);
+    EXPECT_EQ(CIndelingsParameters{}.ExacteIndeling, 1);
 }
 
 } // namespace

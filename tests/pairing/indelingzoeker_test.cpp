@@ -10,24 +10,6 @@ namespace {
 
 using Volgorde = std::vector<int>;
 
-// Participants of equal class who never played: every pair costs 0.
-void GelijkeSpelers(CIndelingOpstelling& o, int aantal) {
-    for (int i = 0; i < aantal; ++i) {
-        o.Speler("Speler " + std::to_string(i), 150);
-    }
-}
-
-struct Zoektocht {
-    Zoektocht(CIndelingOpstelling& o, CIndelingsParameters p = {},
-              std::vector<CNaamPaar> blokkades = {})
-        : model(o.Deelnemers(), o.competitie.rondes, p, blokkades), zoeker(model, voortgang, log) {}
-
-    CKostenModel model;
-    CTestVoortgang voortgang;
-    CIndelingsLog log;
-    CIndelingZoeker zoeker;
-};
-
 // Four equal players whose four rounds shape the costs so that every pairing
 // the full search tries beats the one before: {0-3, 1-2} costs 0, {1-3, 0-2}
 // -3200 and {2-3, 0-1} -7200. Returns the parameters that give those costs.
@@ -85,7 +67,7 @@ TEST(VolledigeZoektocht, UitlotingGaatEerstNaarDeLaatsteDanVanVoorAf) {
 
 TEST(VolledigeZoektocht, RekentUitlotingAnders) {
     // Anna may not get the bye but had ten: the full search charges her 20000,
-    // the random search 30000. Bert had 25 byes, Cor 30.
+    // the random and the exact search 30000. Bert had 25 byes, Cor 30.
     CIndelingOpstelling o;
     o.Speler("Anna", 150, 0);
     o.Speler("Bert", 150);
@@ -111,6 +93,11 @@ TEST(VolledigeZoektocht, RekentUitlotingAnders) {
     ASSERT_TRUE(random.zoeker.ZoekRandom(7));
     EXPECT_EQ(random.zoeker.Resultaat().back(), 1);
     EXPECT_EQ(random.zoeker.Beste(), 25000);
+    // The exact search charges the bye as the random search does.
+    Zoektocht exact(o, p);
+    ASSERT_TRUE(exact.zoeker.ZoekExact());
+    EXPECT_EQ(exact.zoeker.Resultaat(), (Volgorde{0, 2, 1}));
+    EXPECT_EQ(exact.zoeker.Beste(), 25000);
 }
 
 TEST(VolledigeZoektocht, GeblokkeerdeDeelboomTeltMee) {
@@ -169,16 +156,26 @@ TEST(Zoektocht, ZonderDeelnemersMisluktZonderLog) {
 }
 
 TEST(Zoektocht, KiestDeZoekwijzeNaarAantalParen) {
+    using enum EZoekMethode;
     struct Geval {
         int aantal;
         int32_t maximaal;
+        int32_t exact; // ExacteIndeling
+        EZoekMethode methode;
         const char* wijze;
     };
     const Geval gevallen[] = {
-        {16, 8, "Volledige pairing"},
-        {17, 8, "Random pairing"},
-        {4, 2, "Volledige pairing"},
-        {5, 2, "Random pairing"},
+        {16, 8, 1, Parameters, "Volledige pairing"},
+        {17, 8, 1, Parameters, "Exacte pairing"},
+        {17, 8, 0, Parameters, "Random pairing"},
+        {4, 2, 0, Parameters, "Volledige pairing"},
+        {5, 2, 0, Parameters, "Random pairing"},
+        {5, 2, 7, Parameters, "Exacte pairing"}, // any value but 0
+        // A named search whatever the parameters say.
+        {4, 2, 1, Random, "Random pairing"},
+        {4, 2, 1, Exact, "Exacte pairing"},
+        {17, 8, 1, Volledig, "Volledige pairing"},
+        {17, 8, 0, Exact, "Exacte pairing"},
     };
     for (const Geval& g : gevallen) {
         CIndelingOpstelling o;
@@ -186,10 +183,11 @@ TEST(Zoektocht, KiestDeZoekwijzeNaarAantalParen) {
         CIndelingsParameters p;
         p.MaximaalAantalVoorVolledig = g.maximaal;
         p.AantalRandomPairings = 1;
+        p.ExacteIndeling = g.exact;
         Zoektocht z(o, p);
         z.voortgang.stopNaBesten = 1; // the choice is what matters here
-        ASSERT_TRUE(z.zoeker.Zoek(1));
-        EXPECT_EQ(z.log.Regels().front(), g.wijze) << g.aantal;
+        ASSERT_TRUE(z.zoeker.Zoek(1, g.methode));
+        EXPECT_EQ(z.log.Regels().front(), g.wijze) << g.aantal << " " << g.exact;
     }
 }
 

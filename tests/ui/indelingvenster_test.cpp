@@ -350,9 +350,27 @@ TEST_F(IndelingVenster, RefusedSearchesChangeNothingOrLeaveThePreparation) {
     }
 }
 
+TEST_F(IndelingVenster, AboveTheMaximumTheExactSearchFindsTheLowestTotalAtOnce) {
+    CIndelingVenster v(*app);
+    ASSERT_EQ(0, Genereer(v)); // four participants: the full search
+    std::set<std::set<std::string>> volledig = BerekendeParen(v);
+    int64_t laagste = voortgang.Beste();
+
+    app->settings.SetMaximaalAantalVoorVolledig(1);
+    CTestVoortgang exact;
+    ASSERT_EQ(0, v.Genereer(exact, 7));
+    EXPECT_EQ("Exacte pairing", v.LogRegels().front());
+    EXPECT_EQ("Voortgang Exacte Pairing", exact.Titel());
+    EXPECT_EQ("BRE", exact.stappen);
+    EXPECT_EQ(laagste, exact.Beste());
+    EXPECT_EQ(volledig, BerekendeParen(v));
+    EXPECT_TRUE(v.PrintAan());
+}
+
 TEST_F(IndelingVenster, AStopDuringTheRandomSearchKeepsTheBestPairingSoFar) {
     app->settings.SetMaximaalAantalVoorVolledig(1); // two pairs: the random search
-    app->settings.SetAantalRandomPairings(0);       // until stopped
+    app->settings.SetExacteIndeling(0);
+    app->settings.SetAantalRandomPairings(0); // until stopped
     CTestVoortgang stopper(5000);
     CIndelingVenster v(*app);
     Kies(v, "Dirk");

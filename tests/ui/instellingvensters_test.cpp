@@ -281,4 +281,29 @@ TEST_F(InstellingVensters, PairingParametersStoreOnlyWhatDiffers) {
     EXPECT_EQ(400, settings->PenaltyNietZoIngedeeldLaag());
 }
 
+TEST_F(InstellingVensters, ExactPairingCheckBoxStoresOnlyAChange) {
+    struct Geval {
+        int32_t waarde; // ExacteIndeling in the profile
+        bool vinkje;    // as the window opens
+        bool aan;       // as "&Ok" finds it
+        int32_t nieuw;
+        bool gewijzigd;
+    };
+    const Geval gevallen[] = {
+        {1, true, true, 1, false}, {1, true, false, 0, true}, {0, false, false, 0, false},
+        {0, false, true, 1, true}, {5, true, true, 5, false}, // any other value is checked
+    };
+    for (const Geval& g : gevallen) {
+        settings.reset();
+        SchrijfAlles(tmp.Bestand("morvel.ini"), Fixture("settings/formulesets.ini") +
+                                                    "[Indeling Parameters]\r\nExacteIndeling=" +
+                                                    std::to_string(g.waarde) + "\r\n");
+        settings = std::make_unique<CSettings>(tmp.Bestand("morvel.ini"));
+        EXPECT_EQ(g.vinkje, LeesExacteIndeling(*settings)) << g.waarde;
+        BewaarExacteIndeling(*settings, g.aan);
+        EXPECT_EQ(g.nieuw, settings->ExacteIndeling()) << g.waarde << " " << g.aan;
+        EXPECT_EQ(g.gewijzigd, settings->Gewijzigd()) << g.waarde << " " << g.aan;
+    }
+}
+
 } // namespace
