@@ -8,6 +8,7 @@
 #include "base/pad.h"
 #include "base/platform.h"
 #include "base/witruimte.h"
+#include "publish/uploadverslag.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
 
@@ -157,8 +158,22 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
 }
 
 void CMorvelApp::VoerUploadsUit() {
-    // The HTML files marked for upload are sent from here once the upload
-    // exists; until then no file is ever marked.
+    int masker = UploadMasker(uploadNodig);
+    if (masker == 0) {
+        return;
+    }
+    CUploadDoel doel;
+    doel.competitieMap = competitie.competitieMap;
+    doel.competitieId = PeriodeNaam();
+    CUploadRun run(settings, doel, masker);
+    if (uploadVenster) {
+        uploadVenster(run);
+    } else {
+        CUploadVerslag verslag;
+        CUploadOmgeving zonderVenster;
+        run.Voer(verslag, zonderVenster);
+    }
+    WisVerzonden(uploadNodig, run.Masker());
 }
 
 int CMorvelApp::OpenCompetitie(const std::string& map) {

@@ -4,9 +4,11 @@
 
 #include "data/competitie.h"
 #include "pairing/indeling.h"
+#include "publish/upload.h"
 #include "publish/uploadnodig.h"
 #include "settings/settings.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,8 +56,13 @@ public:
     // uploads, once. When the write fails and `vragen` is set, asks whether
     // to close all the same; false when the administrator stays.
     bool SluitAf(bool vragen);
-    // Sends the HTML files that wait for their upload.
+    // Sends the HTML files that wait for their upload, from the open
+    // competition's folder to its sub-directory, through `uploadVenster`
+    // (without one the run has no window); the flags of the files that failed
+    // stay set for the next run.
     void VoerUploadsUit();
+    // Shows an upload run and runs it: the windows install their progress window.
+    std::function<void(CUploadRun& run)> uploadVenster;
 
     // The recovery copy: after every change a window accepts, the whole open
     // competition is written beside its data file under a hidden name, so

@@ -21,6 +21,7 @@ int OpdrachtVoorgift(const CArgumenten& argumenten);
 int OpdrachtIndeling(const CArgumenten& argumenten);
 int OpdrachtAfdruk(const CArgumenten& argumenten);
 int OpdrachtNieuw(const CArgumenten& argumenten);
+int OpdrachtUpload(const CArgumenten& argumenten);
 
 // What a listing command does with its listing (Windows-1252): write it to
 // standard output, or print it into a PDF file. Returns the exit status.

@@ -54,6 +54,16 @@ const std::vector<COpdracht>& Opdrachten() {
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtHtml},
+        {.naam = "upload",
+         .gebruik = "MAP [--alle]",
+         .omschrijving = "schrijft de html-bestanden die op uploaden staan (met --alle "
+                         "uitslag.inc, uitslagen.inc en stand.inc) en zendt ze naar de server "
+                         "van de html-instellingen; uitvoer: het verslag, per regel de tekst, "
+                         "een tab en de status",
+         .opties = {{"--alle", false}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtUpload},
         {.naam = "klassenverloop",
          .gebruik = "MAP",
          .omschrijving = "schrijft het klassenverloop als .csv-bestand naast het databestand",

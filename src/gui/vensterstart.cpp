@@ -2,6 +2,7 @@
 
 #include "app/morvelapp.h"
 #include "cli/opdrachtregel.h"
+#include "gui/htmlvoortgang.h"
 #include "gui/morveldlg.h"
 #include "gui/pictogram.h"
 #include "gui/qtmelder.h"
@@ -42,7 +43,11 @@ int StartVensters(int& argc, char** argv, const std::string& profiel) {
             QDir::setCurrent(QCoreApplication::applicationDirPath());
             CMorvelDlg hoofdvenster(app);
             melder.ZetOuder(&hoofdvenster);
+            app.uploadVenster = [&hoofdvenster](CUploadRun& run) {
+                ToonHtmlVoortgang(run, &hoofdvenster);
+            };
             hoofdvenster.exec();
+            app.uploadVenster = nullptr;
             melder.ZetOuder(nullptr);
         }
     }
