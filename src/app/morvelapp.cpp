@@ -11,6 +11,7 @@
 #include "publish/uploadverslag.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
+#include "settings/profielplaats.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -189,11 +190,17 @@ std::string CMorvelApp::PeriodeNaam() const {
 }
 
 std::string VanafProgrammaMap(const std::string& pad) {
-    std::string programma;
-    if (pad.empty() || pad[0] == '/' || !ProgrammaPad(programma)) {
+    if (pad.empty() || pad[0] == '/') {
         return pad;
     }
-    std::string map = MapVanPad(programma);
+    std::string map = WerkMap();
+    std::string programma;
+    if (map.empty()) {
+        if (!ProgrammaPad(programma)) {
+            return pad;
+        }
+        map = MapVanPad(programma);
+    }
     if (pad == ".") {
         return map;
     }

@@ -110,6 +110,7 @@ private:
     bool afgesloten_ = false;
 };
 
-// `pad` as seen from the program's folder: an absolute path as it is, a
-// relative one below that folder ("." is the folder itself).
+// `pad` as seen from the folder that "." means (WerkMap in
+// settings/profielplaats.h, by default the program's folder): an absolute path
+// as it is, a relative one below that folder ("." is the folder itself).
 std::string VanafProgrammaMap(const std::string& pad);

@@ -1,9 +1,12 @@
 #include "cli/opdrachtregel.h"
 
 #include "base/codering.h"
+#include "base/formatteer.h"
 #include "base/melding.h"
+#include "base/versie.h"
 #include "base/witruimte.h"
 #include "cli/opdrachten.h"
+#include "settings/profielplaats.h"
 
 #include <cstdio>
 
@@ -42,7 +45,7 @@ const std::vector<std::string>& CArgumenten::Waarden(const std::string& optie) c
 
 std::string HulpTekst() {
     std::string tekst =
-        "Morvel Competitie Beheer\n"
+        "Morvel Competitie Beheer " MORVEL_VERSIE "\n"
         "\n"
         "Gebruik:\n"
         "  morvel [--profiel PAD]                  opent het hoofdvenster\n"
@@ -54,10 +57,19 @@ std::string HulpTekst() {
     }
     tekst += "\n"
              "Algemene optie:\n"
-             "  --profiel PAD   het instellingenprofiel (standaard het .ini-bestand naast het "
-             "programma)\n"
-             "\n"
-             "Uitslag: 0 gelukt, 1 er is iets geweigerd of gemeld, 2 het bestand kon niet gelezen "
+             "  --profiel PAD   het instellingenprofiel; zonder deze optie het .ini-bestand naast "
+             "het\n"
+             "                  programma als dat bestaat, anders "
+             "$XDG_CONFIG_HOME/morvel/morvel.ini\n"
+             "                  (~/.config/morvel/morvel.ini)\n"
+             "\n";
+    CProfielPlaats plaats;
+    if (ProfielPlaatsVanDitProgramma(plaats)) {
+        tekst += Formatteer("Profiel zonder --profiel: %s\n"
+                            "Map \".\" van de gegevens:  %s\n\n",
+                            plaats.profiel.c_str(), plaats.werkMap.c_str());
+    }
+    tekst += "Uitslag: 0 gelukt, 1 er is iets geweigerd of gemeld, 2 het bestand kon niet gelezen "
              "worden,\n"
              "3 de instellingen konden niet opgezet worden, 64 de opdrachtregel is onjuist.\n";
     return tekst;

@@ -40,7 +40,8 @@ int StartVensters(int& argc, char** argv, const std::string& profiel) {
             status = kFataleStartFout;
         } else {
             app.settings.ToonReleaseMededelingen();
-            QDir::setCurrent(QCoreApplication::applicationDirPath());
+            // "." of the profile's paths: the program's folder or the user's data folder.
+            QDir::setCurrent(NaarQString(VanafProgrammaMap(".")));
             CMorvelDlg hoofdvenster(app);
             melder.ZetOuder(&hoofdvenster);
             app.uploadVenster = [&hoofdvenster](CUploadRun& run) {

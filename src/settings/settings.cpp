@@ -4,6 +4,7 @@
 #include "base/melding.h"
 #include "base/platform.h"
 #include "settings/profiel.h"
+#include "settings/profielplaats.h"
 #include "settings/wachtwoord.h"
 
 namespace {
@@ -75,6 +76,7 @@ CSettings::~CSettings() {
 bool CSettings::BepaalProfielPad(const std::string& gegeven) {
     if (!gegeven.empty()) {
         profielPad_ = gegeven;
+        ZetWerkMap("");
         return true;
     }
     std::string programma;
@@ -83,9 +85,15 @@ bool CSettings::BepaalProfielPad(const std::string& gegeven) {
              "niet gelezen worden.");
         return false;
     }
-    if (!ProfielPadVoorProgramma(programma, profielPad_)) {
+    CProfielPlaats plaats;
+    if (!KiesProfielPlaats(programma, HuidigeGebruikersMappen(), plaats)) {
         Meld("CSettings::CSettings()\nFatale interne fout\nDe bestandsnaam bevat geen extensie.");
         return false;
+    }
+    profielPad_ = plaats.profiel;
+    ZetWerkMap(plaats.werkMap);
+    if (!plaats.naastProgramma) {
+        BereidEersteStartVoor(plaats, VoorbeeldMap(programma));
     }
     return true;
 }

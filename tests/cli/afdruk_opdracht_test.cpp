@@ -1,14 +1,13 @@
 // The command "afdruk": the listings of stand, uitslag and indeling printed
 // into a PDF file, without a display.
 
+#include "omgeving.h"
 #include "pdf_inhoud.h"
 #include "programma.h"
 #include "tijdelijke_map.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -142,24 +141,6 @@ TEST_F(AfdrukOpdracht, RefusalsWriteNoFile) {
     EXPECT_EQ("Het PDF-bestand '" + onbereikbaar + "' kan niet geschreven worden.\n\n", u.fout);
     EXPECT_EQ("", u.uit);
 }
-
-// Sets an environment variable, or removes it, for the life of the object.
-class COmgeving {
-public:
-    COmgeving(const char* naam, const char* waarde) : naam_(naam) {
-        if (const char* oud = std::getenv(naam)) {
-            oud_ = oud;
-        }
-        waarde ? ::setenv(naam, waarde, 1) : ::unsetenv(naam);
-    }
-    ~COmgeving() { oud_ ? ::setenv(naam_, oud_->c_str(), 1) : ::unsetenv(naam_); }
-    COmgeving(const COmgeving&) = delete;
-    COmgeving& operator=(const COmgeving&) = delete;
-
-private:
-    const char* naam_;
-    std::optional<std::string> oud_;
-};
 
 TEST_F(AfdrukOpdracht, NeedsNoDisplay) {
     COmgeving platform("QT_QPA_PLATFORM", "xcb");

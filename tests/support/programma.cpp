@@ -10,10 +10,16 @@
 
 CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten,
                                 const std::vector<std::pair<std::string, std::string>>& omgeving) {
+    return VoerProgrammaUit(MORVEL_BINARY, argumenten, omgeving);
+}
+
+CProgrammaUitvoer
+VoerProgrammaUit(const std::string& programma, const std::vector<std::string>& argumenten,
+                 const std::vector<std::pair<std::string, std::string>>& omgeving) {
     CTijdelijkeMap map;
     std::string uitPad = map.Bestand("uit");
     std::string foutPad = map.Bestand("fout");
-    std::vector<std::string> alle{MORVEL_BINARY};
+    std::vector<std::string> alle{programma};
     alle.insert(alle.end(), argumenten.begin(), argumenten.end());
     std::vector<char*> argv;
     for (std::string& a : alle) {
@@ -33,12 +39,12 @@ CProgrammaUitvoer VoerMorvelUit(const std::vector<std::string>& argumenten,
         for (const auto& [naam, waarde] : omgeving) {
             ::setenv(naam.c_str(), waarde.c_str(), 1);
         }
-        ::execv(argv[0], argv.data());
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     int status = 0;
     if (kind < 0 || ::waitpid(kind, &status, 0) < 0) {
-        ADD_FAILURE() << "cannot run " << MORVEL_BINARY;
+        ADD_FAILURE() << "cannot run " << programma;
         return uitvoer;
     }
     uitvoer.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -1,5 +1,5 @@
 #pragma once
-// Runs the built `morvel` program for command-line tests.
+// Runs the built `morvel` program, or another one, for command-line tests.
 
 #include <string>
 #include <utility>
@@ -16,3 +16,9 @@ struct CProgrammaUitvoer {
 CProgrammaUitvoer
 VoerMorvelUit(const std::vector<std::string>& argumenten,
               const std::vector<std::pair<std::string, std::string>>& omgeving = {});
+
+// The same for any program, such as an installed copy of `morvel` or a tool
+// (a name without '/' is looked up in PATH).
+CProgrammaUitvoer
+VoerProgrammaUit(const std::string& programma, const std::vector<std::string>& argumenten,
+                 const std::vector<std::pair<std::string, std::string>>& omgeving = {});
