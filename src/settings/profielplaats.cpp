@@ -26,9 +26,15 @@ std::string BasisMap(const std::string& variabele, const std::string& home, cons
     return "";
 }
 
+// A variable as Windows-1252 text; one with characters outside it would name
+// another folder and counts as unset.
 std::string Omgeving(const char* naam) {
     const char* waarde = std::getenv(naam);
-    return waarde ? Utf8NaarCp1252(waarde) : std::string();
+    if (!waarde) {
+        return "";
+    }
+    std::string tekst = Utf8NaarCp1252(waarde);
+    return Cp1252NaarUtf8(tekst) == waarde ? tekst : "";
 }
 
 std::string& WerkMapVanProces() {

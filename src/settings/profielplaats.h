@@ -12,7 +12,8 @@
 
 #include <string>
 
-// The environment variables of the rule, as Windows-1252 text; empty when unset.
+// The environment variables of the rule, as Windows-1252 text; empty when
+// unset or when they hold characters that Windows-1252 lacks.
 struct CGebruikersMappen {
     std::string home;
     std::string xdgConfigHome;

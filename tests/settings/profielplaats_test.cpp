@@ -65,6 +65,19 @@ TEST(ProfielPlaats, TheRuleFollowsTheEnvironmentAndAProfileBesideTheProgram) {
     EXPECT_FALSE(KiesProfielPlaats(leeg + "/", {"/home/a", "", ""}, plaats));
 }
 
+TEST(ProfielPlaats, TheEnvironmentIsReadAsWindows1252) {
+    COmgeving home("HOME", "/home/Ren\xC3\xA9"
+                           "e");
+    COmgeving config("XDG_CONFIG_HOME", "/home/\xC5\x81ukasz/.config"); // no such letter
+    COmgeving data("XDG_DATA_HOME", nullptr);
+    CGebruikersMappen mappen = HuidigeGebruikersMappen();
+    EXPECT_EQ("/home/Ren\xE9"
+              "e",
+              mappen.home);
+    EXPECT_EQ("", mappen.xdgConfigHome);
+    EXPECT_EQ("", mappen.xdgDataHome);
+}
+
 TEST(ProfielPlaats, TheExampleLiesInShareBesideBin) {
     EXPECT_EQ("/usr/share/morvel", VoorbeeldMap("/usr/bin/morvel"));
     EXPECT_EQ("/opt/m/share/morvel", VoorbeeldMap("/opt/m/bin/morvel"));
