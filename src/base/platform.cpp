@@ -240,6 +240,19 @@ bool HernoemBestand(const std::string& van, const std::string& naar, int& fout) 
     return true;
 }
 
+bool MaakPriveMap(const std::string& basis, const std::string& voorvoegsel, std::string& map,
+                  int& fout) {
+    std::string sjabloon = Cp1252NaarUtf8(PadSamen(basis, voorvoegsel + "XXXXXX"));
+    std::vector<char> naam(sjabloon.begin(), sjabloon.end());
+    naam.push_back('\0');
+    if (::mkdtemp(naam.data()) == nullptr) {
+        fout = errno;
+        return false;
+    }
+    map = Utf8NaarCp1252(naam.data());
+    return true;
+}
+
 bool VerwijderBestand(const std::string& pad) {
     return ::unlink(Cp1252NaarUtf8(pad).c_str()) == 0 || errno == ENOENT;
 }
@@ -262,7 +275,8 @@ bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
     return goed;
 }
 
-bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout) {
+bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout,
+                          bool prive) {
     std::string pad;
     if (!VolgKoppelingen(Cp1252NaarUtf8(pad1252), pad, fout)) {
         return false;
@@ -282,7 +296,9 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
         return false;
     }
     struct stat oud {};
-    mode_t modus = ::stat(pad.c_str(), &oud) == 0 ? (oud.st_mode & 07777) : NieuweBestandsModus();
+    mode_t modus = prive                            ? mode_t{0600}
+                   : ::stat(pad.c_str(), &oud) == 0 ? (oud.st_mode & 07777)
+                                                    : NieuweBestandsModus();
     bool goed = ::fchmod(fd, modus) == 0 && SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0;
     fout = goed ? 0 : errno;
     if (::close(fd) != 0 && goed) {

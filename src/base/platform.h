@@ -19,6 +19,11 @@ bool WijzigingsTijd(const std::string& pad, int64_t& seconden);
 bool BestaatBestand(const std::string& pad);
 // Gives the file `van` the name `naar`, which must not exist yet.
 bool HernoemBestand(const std::string& van, const std::string& naar, int& fout);
+// Makes a new folder in `basis` whose name is `voorvoegsel` followed by six
+// characters of its own, accessible by the owner only from the moment it
+// exists (mkdtemp). Its path goes to `map`; false with `fout` (errno).
+bool MaakPriveMap(const std::string& basis, const std::string& voorvoegsel, std::string& map,
+                  int& fout);
 // Removes the file at `pad`; true when it is gone (or was never there).
 bool VerwijderBestand(const std::string& pad);
 
@@ -27,9 +32,11 @@ bool VerwijderBestand(const std::string& pad);
 // and is then renamed over the old file. Its name begins with a hidden prefix
 // of its own for `pad`, and temporary files of `pad` that an interrupted
 // write left behind are removed first. A symbolic link is written through. A new file gets the
-// permissions the process would give it; an existing file keeps its own. Returns false and sets
-// `fout` (errno) on any failure, leaving the old file untouched.
-bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout);
+// permissions the process would give it; an existing file keeps its own; with `prive` the file
+// is readable and writable by its owner only (0600) from the moment its text is written. Returns
+// false and sets `fout` (errno) on any failure, leaving the old file untouched.
+bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout,
+                          bool prive = false);
 
 // How a file copy ended; `fout` (errno) tells why when it did not succeed.
 enum class KopieUitkomst { Gelukt, BronNietOpen, DoelNietOpen, SchrijfFout, LeesFout };

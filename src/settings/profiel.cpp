@@ -90,8 +90,10 @@ int CProfiel::Schrijf() {
         inhoud += regel;
         inhoud += "\r\n";
     }
+    // The upload password is scrambled, not encrypted: only its owner may read it.
+    const bool prive = !Tekst("Html", "Wachtwoord", "").empty();
     int fout = 0;
-    if (!SchrijfBestandVeilig(pad_, inhoud, fout)) {
+    if (!SchrijfBestandVeilig(pad_, inhoud, fout, prive)) {
         Meld(Formatteer("Het instellingenbestand '%s' kan niet geschreven worden.\n%s",
                         pad_.c_str(), SysteemFoutTekst(fout).c_str()));
         return -1;

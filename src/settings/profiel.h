@@ -28,7 +28,8 @@ public:
     // Reads the file. A missing file counts as an empty profile. Returns 0, or
     // -1 after a message when the file exists but cannot be read.
     int Lees();
-    // Writes the profile safely (temporary file, then rename). Returns 0, or -1
+    // Writes the profile safely (temporary file, then rename); a profile that
+    // holds an upload password is readable by its owner only. Returns 0, or -1
     // after a message.
     int Schrijf();
 

@@ -82,8 +82,12 @@ void BereidEersteStartVoor(const CProfielPlaats& plaats, const std::string& voor
     }
     std::error_code fout;
     const fs::path bron = NaarFsPad(voorbeeld);
-    fs::copy_file(bron / "morvel.ini", NaarFsPad(plaats.profiel), fs::copy_options::skip_existing,
-                  fout);
+    // The profile will hold the upload password: for its owner only from the start.
+    if (fs::copy_file(bron / "morvel.ini", NaarFsPad(plaats.profiel),
+                      fs::copy_options::skip_existing, fout)) {
+        fs::permissions(NaarFsPad(plaats.profiel), fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, fout);
+    }
     for (const fs::directory_entry& deel : fs::directory_iterator(bron, fout)) {
         if (deel.path().filename() != "morvel.ini") {
             fs::copy(deel.path(), NaarFsPad(plaats.werkMap) / deel.path().filename(),

@@ -46,7 +46,8 @@ std::string VoorbeeldMap(const std::string& programma);
 // The first start of a profile outside the program's folder: makes the
 // profile's folder and the data folder when they are missing and, while the
 // profile does not exist yet, copies the example from `voorbeeld` (its
-// morvel.ini as the profile, everything else into the data folder). Existing
+// morvel.ini as the profile, readable by its owner only, everything else
+// into the data folder). Existing
 // files are never overwritten; a missing example leaves the folders empty.
 void BereidEersteStartVoor(const CProfielPlaats& plaats, const std::string& voorbeeld);
 

@@ -1,7 +1,10 @@
 #include "base/mappen.h"
+#include "base/platform.h"
 
 #include "tijdelijke_map.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TEST(NormaliseerPad, MaaktEenPadMetEnkeleSchuineStrepen) {
@@ -67,4 +70,19 @@ TEST(IsMap, AlleenEenBestaandeMap) {
     EXPECT_EQ(0, IsMap(tmp.Bestand("data.txt")));
     EXPECT_EQ(0, IsMap(tmp.Bestand("bestaat-niet")));
     EXPECT_EQ(0, IsMap(""));
+}
+
+TEST(MaakPriveMap, EenNieuweMapAlleenVoorDeEigenaar) {
+    namespace fs = std::filesystem;
+    CTijdelijkeMap basis;
+    std::string een;
+    std::string twee;
+    int fout = 0;
+    ASSERT_TRUE(MaakPriveMap(basis.Bestand(""), "morvel-upload-", een, fout));
+    ASSERT_TRUE(MaakPriveMap(basis.Bestand(""), "morvel-upload-", twee, fout));
+    EXPECT_NE(een, twee);
+    EXPECT_EQ(0u, fs::path(een).filename().string().find("morvel-upload-"));
+    EXPECT_EQ(fs::perms::owner_all, fs::status(een).permissions());
+    EXPECT_FALSE(MaakPriveMap(basis.Bestand("bestaat-niet"), "x-", een, fout));
+    EXPECT_EQ(ENOENT, fout);
 }

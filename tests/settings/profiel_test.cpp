@@ -78,6 +78,39 @@ TEST(Profiel, WritingCreatesTheFile) {
     EXPECT_EQ(LeesAlles(profiel.Pad()), "[Morvel]\r\nDataPad=a  b\r\n");
 }
 
+TEST(Profiel, AProfileWithAPasswordIsItsOwnersOnly) {
+    namespace fs = std::filesystem;
+    const fs::perms eigenaar = fs::perms::owner_read | fs::perms::owner_write;
+    const fs::perms iedereen = eigenaar | fs::perms::group_read | fs::perms::others_read;
+    struct Geval {
+        const char* naam;
+        const char* wachtwoord; // nullptr: no key
+        fs::perms verwacht;
+    };
+    const Geval gevallen[] = {
+        {"wachtwoord", "\"versleuteld\"", eigenaar},
+        {"leeg wachtwoord", "", iedereen},
+        {"geen wachtwoord", nullptr, iedereen},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        CTijdelijkeMap map;
+        SchrijfAlles(map.Bestand("morvel.ini"), "[Html]\r\nServer=ftp.club.nl\r\n");
+        fs::permissions(map.Bestand("morvel.ini"), iedereen);
+        CProfiel profiel(map.Bestand("morvel.ini"));
+        ASSERT_EQ(profiel.Lees(), 0);
+        if (g.wachtwoord) {
+            profiel.ZetTekst("Html", "Wachtwoord", g.wachtwoord);
+        }
+        ASSERT_EQ(profiel.Schrijf(), 0);
+        EXPECT_EQ(g.verwacht, fs::status(map.Bestand("morvel.ini")).permissions());
+        // Once private, a later write keeps it so, password or not.
+        profiel.ZetTekst("Html", "Wachtwoord", "");
+        ASSERT_EQ(profiel.Schrijf(), 0);
+        EXPECT_EQ(g.verwacht, fs::status(map.Bestand("morvel.ini")).permissions());
+    }
+}
+
 TEST(Profiel, AProfileThatIsALinkIsWrittenThroughIt) {
     CTijdelijkeMap map;
     std::filesystem::create_directory(map.Bestand("gedeeld"));

@@ -103,6 +103,9 @@ TEST_F(EersteStart, CopiesTheExampleIntoNewFolders) {
     EXPECT_EQ("[Morvel]\r\nDataPad=competities\r\n", LeesAlles(plaats.profiel));
     EXPECT_EQ("voorbeeld", LeesAlles(competitie));
     EXPECT_FALSE(fs::exists(tmp.Bestand("data/morvel/morvel.ini")));
+    // The profile will hold the upload password: its owner's only.
+    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
+              fs::status(plaats.profiel).permissions());
 }
 
 TEST_F(EersteStart, NeverOverwritesWhatIsThere) {
