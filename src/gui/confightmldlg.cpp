@@ -1,7 +1,7 @@
 #include "gui/confightmldlg.h"
 
-#include "gui/velden.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QCheckBox>
@@ -61,8 +61,21 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     }
 
     ftp_ = MaakKeuze("FTP", "ftp");
+    ftps_ = MaakKeuze("FTPS (&TLS)", "ftps");
+    ftps_->setAccessibleName(QStringLiteral("FTPS"));
+    ftps_->setAccessibleDescription(QStringLiteral("FTP met een versleutelde verbinding (TLS)"));
     sftp_ = MaakKeuze("SFTP", "sftp");
-    (model_.Sftp() ? sftp_ : ftp_)->setChecked(true);
+    switch (model_.Methode()) {
+    case UploadMethode::Sftp:
+        sftp_->setChecked(true);
+        break;
+    case UploadMethode::Ftps:
+        ftps_->setChecked(true);
+        break;
+    case UploadMethode::Ftp:
+        ftp_->setChecked(true);
+        break;
+    }
     server_ = MaakConfigVeld("server");
     server_->setMinimumWidth(240);
     poort_ = MaakConfigVeld("poort");
@@ -75,6 +88,11 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     wachtwoord_ = MaakConfigVeld("wachtwoord");
     wachtwoord_->setEchoMode(QLineEdit::Password);
     remoteDirectory_ = MaakConfigVeld("remoteDirectory");
+    certificaat_ = MaakConfigVeld("certificaat");
+    certificaat_->setAccessibleName(QStringLiteral("Certificaatbestand"));
+    certificaat_->setPlaceholderText(QStringLiteral("leeg: de certificaten van het systeem"));
+    bladeren_ = MaakConfigKnop("&Bladeren...", "bladeren");
+    bladeren_->setAccessibleName(QStringLiteral("Certificaatbestand kiezen"));
     competitieId_ = MaakConfigVak("Competitie-id aan pad toevoegen", "competitieId");
     automatischAfsluiten_ =
         MaakConfigVak("Voortgangsvenster sluiten na foutloze verwerking", "automatischAfsluiten");
@@ -82,6 +100,7 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     auto* methode = new QHBoxLayout;
     methode->addWidget(ftp_);
     methode->addWidget(sftp_);
+    methode->addWidget(ftps_);
     methode->addStretch(1);
     auto* serverRegel = new QHBoxLayout;
     serverRegel->addWidget(server_, 1);
@@ -94,6 +113,10 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     ftpFormulier->addRow(MaakLabel("Gebruikersnaam", gebruikersnaam_), gebruikersnaam_);
     ftpFormulier->addRow(MaakLabel("Wachtwoord", wachtwoord_), wachtwoord_);
     ftpFormulier->addRow(MaakLabel("Pad op de server", remoteDirectory_), remoteDirectory_);
+    auto* certificaatRegel = new QHBoxLayout;
+    certificaatRegel->addWidget(certificaat_, 1);
+    certificaatRegel->addWidget(bladeren_);
+    ftpFormulier->addRow(MaakLabel("&Certificaatbestand (FTPS)", certificaat_), certificaatRegel);
     ftpFormulier->addRow(competitieId_);
     ftpFormulier->addRow(automatischAfsluiten_);
 
@@ -109,6 +132,7 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     ZetVeldTekst(gebruikersnaam_, model_.gebruikersnaam);
     ZetVeldTekst(wachtwoord_, model_.Wachtwoord());
     ZetVeldTekst(remoteDirectory_, model_.remoteDirectory);
+    ZetVeldTekst(certificaat_, model_.certificaat);
     ZetVinkje(passief_, model_.passief);
     ZetVinkje(competitieId_, model_.competitieIdAanPad);
     ZetVinkje(automatischAfsluiten_, model_.automatischAfsluiten);
@@ -119,14 +143,14 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
             Toon();
         });
     }
-    connect(ftp_, &QRadioButton::clicked, this, [this] {
-        model_.KiesMethode(false);
-        Toon();
-    });
-    connect(sftp_, &QRadioButton::clicked, this, [this] {
-        model_.KiesMethode(true);
-        Toon();
-    });
+    for (auto [keuze, soort] :
+         {std::pair{ftp_, UploadMethode::Ftp}, std::pair{ftps_, UploadMethode::Ftps},
+          std::pair{sftp_, UploadMethode::Sftp}}) {
+        connect(keuze, &QRadioButton::clicked, this, [this, gekozen = soort] {
+            model_.KiesMethode(gekozen);
+            Toon();
+        });
+    }
     auto tekst = [this](QLineEdit* veld, std::string CHtmlVenster::*doel) {
         connect(veld, &QLineEdit::textEdited, this,
                 [this, doel](const QString& t) { model_.*doel = VanQString(t); });
@@ -135,6 +159,8 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     tekst(poort_, &CHtmlVenster::poort);
     tekst(gebruikersnaam_, &CHtmlVenster::gebruikersnaam);
     tekst(remoteDirectory_, &CHtmlVenster::remoteDirectory);
+    tekst(certificaat_, &CHtmlVenster::certificaat);
+    connect(bladeren_, &QPushButton::clicked, this, &CConfigHtmlDlg::KiesCertificaat);
     connect(wachtwoord_, &QLineEdit::textEdited, this,
             [this](const QString& t) { model_.ZetWachtwoord(VanQString(t)); });
     auto vak = [this](QCheckBox* v, bool CHtmlVenster::*doel) {
@@ -157,6 +183,19 @@ void CConfigHtmlDlg::Toon() {
         veld->setEnabled(upload);
     }
     passief_->setEnabled(model_.PassiefAan());
+    certificaat_->setEnabled(model_.CertificaatAan());
+    bladeren_->setEnabled(model_.CertificaatAan());
+}
+
+void CConfigHtmlDlg::KiesCertificaat() {
+    QString bestand = VensterOpener().KiesBestand(
+        this, EBestandKeuze::Openen, QStringLiteral("Certificaatbestand"), certificaat_->text(),
+        QStringLiteral("Certificaten (*.pem *.crt *.cer);;Alle bestanden (*)"));
+    if (bestand.isEmpty()) {
+        return;
+    }
+    model_.certificaat = VanQString(bestand);
+    ZetVeldTekst(certificaat_, model_.certificaat);
 }
 
 void CConfigHtmlDlg::Ok() {

@@ -10,6 +10,7 @@ class CSettings;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 class CConfigHtmlDlg : public QDialog {
@@ -24,11 +25,14 @@ private:
     // Copies the port and the enabled fields into the widgets.
     void Toon();
     void Ok();
+    // "Bladeren...": the certificate file through a file dialog.
+    void KiesCertificaat();
 
     CSettings& settings_;
     CHtmlVenster model_;
     std::array<QComboBox*, 4> bestanden_{};
     QRadioButton* ftp_;
+    QRadioButton* ftps_;
     QRadioButton* sftp_;
     QLineEdit* server_;
     QLineEdit* poort_;
@@ -36,6 +40,8 @@ private:
     QLineEdit* gebruikersnaam_;
     QLineEdit* wachtwoord_;
     QLineEdit* remoteDirectory_;
+    QLineEdit* certificaat_;
+    QPushButton* bladeren_;
     QCheckBox* competitieId_;
     QCheckBox* automatischAfsluiten_;
 };

@@ -10,7 +10,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -25,6 +24,25 @@ int UploadMasker(const CUploadNodig& nodig) {
     return masker;
 }
 
+UploadMethode MethodeVan(const std::string& tekst) {
+    if (tekst == "SFTP") {
+        return UploadMethode::Sftp;
+    }
+    return tekst == "FTPS" ? UploadMethode::Ftps : UploadMethode::Ftp;
+}
+
+const char* MethodeTekst(UploadMethode methode) {
+    switch (methode) {
+    case UploadMethode::Sftp:
+        return "SFTP";
+    case UploadMethode::Ftps:
+        return "FTPS";
+    case UploadMethode::Ftp:
+        break;
+    }
+    return "FTP";
+}
+
 void WisVerzonden(CUploadNodig& nodig, int masker) {
     for (const CUploadBestand& b : kUploadVolgorde) {
         if ((masker & b.bit) == 0) {
@@ -35,22 +53,26 @@ void WisVerzonden(CUploadNodig& nodig, int masker) {
 
 bool CUploadRun::Voer(CUploadVerslag& verslag, CUploadOmgeving& omgeving) {
     CUploadStappen stappen(verslag, omgeving);
-    if (settings_.HtmlMethode() == "SFTP") {
+    if (MethodeVan(settings_.HtmlMethode()) == UploadMethode::Sftp) {
         return SftpUpload(settings_, doel_, masker_, stappen);
     }
     return FtpUpload(settings_, doel_, masker_, stappen);
 }
 
-bool ZendBestanden(int& masker, const std::function<bool(const std::string& naam)>& zend) {
+bool ZendBestanden(int& masker, const std::function<ZendUitkomst(const std::string& naam)>& zend) {
     bool fout = false;
     for (const CUploadBestand& b : kUploadVolgorde) {
         if ((masker & b.bit) == 0) {
             continue;
         }
-        if (zend(HtmlBestandsNaam(b.bestand))) {
+        ZendUitkomst uitkomst = zend(HtmlBestandsNaam(b.bestand));
+        if (uitkomst == ZendUitkomst::Verzonden) {
             masker &= ~b.bit;
-        } else {
-            fout = true;
+            continue;
+        }
+        fout = true;
+        if (uitkomst == ZendUitkomst::Stop) {
+            break;
         }
     }
     return !fout;
@@ -63,32 +85,17 @@ std::string MetAanhalingen(const std::string& begin, const std::string& waarde, 
 CKopieMap::CKopieMap() {
     std::error_code fout;
     fs::path basis = fs::temp_directory_path(fout);
-    if (fout) {
-        return;
-    }
-    std::random_device bron;
-    std::uniform_int_distribution<unsigned> hex(0, 0xFFFFFF);
-    for (int poging = 0; poging < 100; ++poging) {
-        char naam[32];
-        std::snprintf(naam, sizeof naam, "morvel-upload-%06x", hex(bron));
-        fs::path map = basis / naam;
-        // create_directory fails on anything that exists already, a link included.
-        if (fs::create_directory(map, fout) && !fout) {
-            fs::permissions(map, fs::perms::owner_all, fs::perm_options::replace, fout);
-            if (fout) {
-                fs::remove(map, fout);
-                return;
-            }
-            pad_ = map.string();
-            return;
-        }
+    int systeemFout = 0;
+    if (!fout &&
+        !MaakPriveMap(Utf8NaarCp1252(basis.string()), "morvel-upload-", pad_, systeemFout)) {
+        pad_.clear();
     }
 }
 
 CKopieMap::~CKopieMap() {
     if (!pad_.empty()) {
         std::error_code fout;
-        fs::remove_all(pad_, fout);
+        fs::remove_all(Cp1252NaarUtf8(pad_), fout);
     }
 }
 
@@ -99,7 +106,7 @@ std::string CKopieMap::MaakKopie(CUploadStappen& stappen, int rij, const std::st
         stappen.Status(rij, kMislukt);
         return "";
     }
-    std::string kopie = Utf8NaarCp1252(pad_) + "/" + naam;
+    std::string kopie = pad_ + "/" + naam;
     if (!HtmlCodeer(PadSamen(competitieMap, naam), kopie, stappen.Verslag())) {
         stappen.Status(rij, kMislukt);
         return "";

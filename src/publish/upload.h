@@ -2,7 +2,10 @@
 // The upload of the include files marked for it, by FTP (libcurl) or SFTP
 // (libssh), in one run that logs every step. The run reports through small
 // interfaces so that the upload window and the command line show it their
-// own way; every network call has a time limit.
+// own way. Every network step ends within the time limit, whatever the
+// server does, and the window's events are handled while it waits; a file
+// is sent under a temporary name and replaces the old one only when it
+// arrived whole.
 
 #include "publish/uploadnodig.h"
 
@@ -23,6 +26,12 @@ inline constexpr std::array<CUploadBestand, kAantalHtmlBestanden> kUploadVolgord
     {HtmlBestand::Stand, 8},
     {HtmlBestand::Indeling, 4},
 }};
+
+// The method of "Methode": "SFTP", "FTPS" (FTP with explicit TLS), and FTP
+// for any other text.
+enum class UploadMethode { Ftp, Ftps, Sftp };
+UploadMethode MethodeVan(const std::string& tekst);
+const char* MethodeTekst(UploadMethode methode);
 
 // The mask of the files that wait for their upload.
 int UploadMasker(const CUploadNodig& nodig);
@@ -45,7 +54,7 @@ public:
 struct CUploadDoel {
     std::string competitieMap; // the local include files
     std::string competitieId;  // the name of the competition's sub-directory
-    long tijdslimiet = 30;     // seconds, for every network call
+    long tijdslimiet = 30;     // seconds, for every network step
     std::string knownHosts;    // SFTP known-hosts file; empty: libssh's default
 };
 

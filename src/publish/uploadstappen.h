@@ -80,11 +80,16 @@ private:
     int fout_ = 0;
 };
 
-// Sends every file of `masker` in the order of the table with `zend`
-// (given the file name, true when sent) and clears the bit of each file sent.
-// True when every one was sent.
-bool ZendBestanden(int& masker, const std::function<bool(const std::string& naam)>& zend);
+// How the sending of one file ended: sent, failed, or failed in a way that
+// ends the run (the server stopped answering or the connection is gone).
+enum class ZendUitkomst { Verzonden, Mislukt, Stop };
 
-// The FTP and the SFTP run; both clear the bit of every file sent.
+// Sends every file of `masker` in the order of the table with `zend` (given
+// the file name) and clears the bit of each file sent; after a Stop the
+// files not yet sent keep their bits. True when every one was sent.
+bool ZendBestanden(int& masker, const std::function<ZendUitkomst(const std::string& naam)>& zend);
+
+// The FTP (with or without TLS) and the SFTP run; both clear the bit of
+// every file sent.
 bool FtpUpload(CSettings& settings, const CUploadDoel& doel, int& masker, CUploadStappen& stappen);
 bool SftpUpload(CSettings& settings, const CUploadDoel& doel, int& masker, CUploadStappen& stappen);

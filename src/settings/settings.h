@@ -72,6 +72,7 @@ class CProfiel;
     GETAL(CompetitieIdAanPadToevoegen, "Html", "CompetitieIdAanPadToevoegen", "1")                 \
     GETAL(AutomatischAfsluiten, "Html", "AutomatischAfsluiten", "0")                               \
     TEKST(HtmlMethode, "Html", "Methode", "FTP")                                                   \
+    TEKST(HtmlCertificaat, "Html", "CertificaatBestand", "")                                       \
     GETAL(AantalVoorgiftFormules, "Morvel", "AantalVoorgiftFormules", "0")                         \
     GETAL(HuidigeVoorgiftFormule, "Morvel", "HuidigeVoorgiftFormule", "0")
 

@@ -7,16 +7,17 @@
 CHtmlVenster::CHtmlVenster(const CSettings& settings)
     : server(settings.Server()), poort(settings.Poort()), passief(settings.FtpModePassief() != 0),
       gebruikersnaam(settings.Gebruikersnaam()), remoteDirectory(settings.RemoteDirectory()),
+      certificaat(settings.HtmlCertificaat()),
       competitieIdAanPad(settings.CompetitieIdAanPadToevoegen() != 0),
       automatischAfsluiten(settings.AutomatischAfsluiten() != 0), modi_{settings.HtmlUitslag(),
                                                                         settings.HtmlUitslagen(),
                                                                         settings.HtmlStand(),
                                                                         settings.HtmlIndeling()},
-      sftp_(settings.HtmlMethode() == "SFTP") {}
+      methode_(MethodeVan(settings.HtmlMethode())) {}
 
-void CHtmlVenster::KiesMethode(bool sftp) {
-    sftp_ = sftp;
-    poort = sftp ? "22" : "21";
+void CHtmlVenster::KiesMethode(UploadMethode methode) {
+    methode_ = methode;
+    poort = methode == UploadMethode::Sftp ? "22" : "21";
 }
 
 void CHtmlVenster::ZetWachtwoord(const std::string& tekst) {
@@ -41,7 +42,8 @@ void CHtmlVenster::Ok(CSettings& settings) const {
         settings.SetWachtwoord(wachtwoord_);
     }
     settings.SetRemoteDirectory(remoteDirectory);
+    settings.SetHtmlCertificaat(certificaat);
     settings.SetCompetitieIdAanPadToevoegen(competitieIdAanPad ? 1 : 0);
     settings.SetAutomatischAfsluiten(automatischAfsluiten ? 1 : 0);
-    settings.SetHtmlMethode(sftp_ ? "SFTP" : "FTP");
+    settings.SetHtmlMethode(MethodeTekst(methode_));
 }

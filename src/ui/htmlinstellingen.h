@@ -3,6 +3,8 @@
 // the four include files, the method, server and account of the upload, and
 // which fields are enabled.
 
+#include "publish/upload.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,15 +29,16 @@ public:
     int32_t Modus(int bestand) const { return modi_[static_cast<size_t>(bestand)]; }
     void ZetModus(int bestand, int32_t modus) { modi_[static_cast<size_t>(bestand)] = modus; }
 
-    bool Sftp() const { return sftp_; }
-    // "FTP" or "SFTP" clicked: the port becomes 21 or 22.
-    void KiesMethode(bool sftp);
+    UploadMethode Methode() const { return methode_; }
+    // "FTP", "FTPS" or "SFTP" clicked: the port becomes 21, 21 or 22.
+    void KiesMethode(UploadMethode methode);
 
     std::string server;
     std::string poort;
     bool passief = false;
     std::string gebruikersnaam;
     std::string remoteDirectory;
+    std::string certificaat; // the club's own certificate file for FTPS; empty: the system's
     bool competitieIdAanPad = false;
     bool automatischAfsluiten = false;
 
@@ -48,14 +51,16 @@ public:
     // three check boxes: only while some file is in upload mode.
     bool UploadVeldenAan() const;
     // The passive-mode box follows the method alone.
-    bool PassiefAan() const { return !sftp_; }
+    bool PassiefAan() const { return methode_ != UploadMethode::Sftp; }
+    // The certificate file: only for FTPS, and only while some file is in upload mode.
+    bool CertificaatAan() const { return UploadVeldenAan() && methode_ == UploadMethode::Ftps; }
 
     // "OK": stores every field as typed, the password only when it was edited.
     void Ok(CSettings& settings) const;
 
 private:
     std::array<int32_t, 4> modi_{};
-    bool sftp_ = false;
+    UploadMethode methode_ = UploadMethode::Ftp;
     std::string wachtwoord_ = kWachtwoordPlaatshouder;
     bool wachtwoordGewijzigd_ = false;
 };

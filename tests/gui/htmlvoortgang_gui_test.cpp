@@ -11,9 +11,12 @@
 #include "uploadserver.h"
 #include "vensterscript.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -115,6 +118,51 @@ TEST_F(HtmlVoortgang, NaEenFoutBlijftHetVensterOpenMetHetVerslag) {
     ASSERT_TRUE(sluiten->isEnabled());
     sluiten->click();
     EXPECT_FALSE(venster.isVisible());
+}
+
+TEST_F(HtmlVoortgang, EenZwijgendeServerHoudtDeInterfaceNietLangerVastDanDeLimiet) {
+    doel.tijdslimiet = 1;
+    doel.knownHosts = tmp.Bestand("known_hosts");
+    for (const char* methode : {"SFTP", "FTP"}) {
+        SCOPED_TRACE(methode);
+        const bool sftp = std::string(methode) == "SFTP";
+        // The server stops answering in the middle of the first file.
+        server = sftp ? std::make_unique<CUploadServer>(
+                            "sftp",
+                            std::vector<std::string>{tmp.Bestand("server"), "club", "geheim",
+                                                     tmp.Bestand("hostkey"), "stil", "uitslag.inc"})
+                      : std::make_unique<CUploadServer>(
+                            "ftp", std::vector<std::string>{tmp.Bestand("server"), "club", "geheim",
+                                                            "stil", "uitslag.inc"});
+        settings->SetHtmlMethode(methode);
+        settings->SetPoort(server->PoortTekst());
+        // How long the interface thread went without handling its events.
+        QElapsedTimer klok;
+        qint64 langste = 0;
+        QTimer tik;
+        tik.setInterval(10);
+        QObject::connect(&tik, &QTimer::timeout,
+                         [&] { langste = std::max(langste, klok.restart()); });
+        CUploadRun run(*settings, doel, 1 | 8);
+        CHtmlVoortgang venster(run);
+        klok.start();
+        tik.start();
+        Toon(venster);
+        tik.stop();
+        EXPECT_LT(langste, 1000);
+        EXPECT_TRUE(venster.isVisible());
+        EXPECT_EQ(1 | 8, run.Masker());
+        const std::vector<std::string> log = venster.Verslag().Teksten();
+        auto rij = std::find(log.begin(), log.end(),
+                             sftp ? "sftp_uploadfile(uitslag.inc)\tMISLUKT"
+                                  : "upload 'uitslag.inc'\tMISLUKT");
+        ASSERT_NE(log.end(), rij);
+        ASSERT_NE(log.end(), rij + 1);
+        EXPECT_EQ(0u, rij[1].find("De server reageert niet meer")) << rij[1];
+        venster.findChild<QPushButton*>(QStringLiteral("sluiten"))->click();
+        EXPECT_FALSE(venster.isVisible());
+        server.reset();
+    }
 }
 
 } // namespace

@@ -170,7 +170,8 @@ TEST_F(InstellingVenster, HtmlWindowLabelsListsAndTheEnableRule) {
                                           {"Server / poort", "server"},
                                           {"Gebruikersnaam", "gebruikersnaam"},
                                           {"Wachtwoord", "wachtwoord"},
-                                          {"Pad op de server", "remoteDirectory"}}),
+                                          {"Pad op de server", "remoteDirectory"},
+                                          {"&Certificaatbestand (FTPS)", "certificaat"}}),
               Labels());
     EXPECT_EQ(QString("OK"), Knop("ok")->text());
     EXPECT_EQ(QString("Afbreken"), Knop("afbreken")->text());
@@ -198,8 +199,16 @@ TEST_F(InstellingVenster, HtmlWindowLabelsListsAndTheEnableRule) {
         EXPECT_TRUE(aan(naam)) << naam;
     }
     EXPECT_FALSE(aan("passief"));
+    EXPECT_FALSE(aan("certificaat"));
+    QTest::mouseClick(Zoek<QRadioButton>("ftps"), Qt::LeftButton);
+    EXPECT_TRUE(aan("passief"));
+    EXPECT_TRUE(aan("certificaat"));
+    EXPECT_TRUE(aan("bladeren"));
+    EXPECT_EQ(QString("21"), Veld("poort")->text());
     QTest::mouseClick(Zoek<QRadioButton>("ftp"), Qt::LeftButton);
     EXPECT_TRUE(aan("passief"));
+    EXPECT_FALSE(aan("certificaat"));
+    EXPECT_FALSE(aan("bladeren"));
     EXPECT_EQ(QString("21"), Veld("poort")->text());
     QTest::mouseClick(Knop("afbreken"), Qt::LeftButton);
     EXPECT_EQ(QDialog::Rejected, dlg.result());
@@ -223,6 +232,28 @@ TEST_F(InstellingVenster, HtmlWindowPasswordPlaceholderKeptOrTyped) {
     QTest::mouseClick(Knop("ok"), Qt::LeftButton);
     EXPECT_EQ("123456789012345", settings->Wachtwoord());
     EXPECT_EQ(2, settings->HtmlUitslag());
+}
+
+TEST_F(InstellingVenster, HtmlWindowFtpsWithTheClubsCertificateFile) {
+    settings->SetHtmlUitslag(2);
+    CVensterScript script;
+    script.VerwachtBestand(QString::fromUtf8("/etc/club/café-ca.pem"));
+    Open<CConfigHtmlDlg>();
+    auto* ftps = Zoek<QRadioButton>("ftps");
+    EXPECT_EQ(QString("FTPS"), ftps->accessibleName());
+    EXPECT_FALSE(ftps->isChecked());
+    // Alt+T chooses FTPS, Alt+B browses, Alt+C goes to the file field.
+    Veld("server")->setFocus();
+    Mnemonic(Qt::Key_T);
+    EXPECT_TRUE(ftps->isChecked());
+    Mnemonic(Qt::Key_B);
+    EXPECT_EQ(QStringList{"Certificaatbestand"}, script.bestandTitels);
+    EXPECT_EQ(QString::fromUtf8("/etc/club/café-ca.pem"), Veld("certificaat")->text());
+    Mnemonic(Qt::Key_C);
+    EXPECT_EQ(Veld("certificaat"), Focus());
+    QTest::mouseClick(Knop("ok"), Qt::LeftButton);
+    EXPECT_EQ("FTPS", settings->HtmlMethode());
+    EXPECT_EQ("/etc/club/caf\xE9-ca.pem", settings->HtmlCertificaat());
 }
 
 TEST_F(InstellingVenster, HtmlWindowWithTheKeyboardAloneAndFromElsewhere) {

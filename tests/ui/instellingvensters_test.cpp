@@ -183,9 +183,10 @@ TEST_F(InstellingVensters, PrintPreferencesSelectStoreAndNeedBothChoices) {
 
 struct CUploadRegel {
     std::array<int32_t, 4> modi;
-    bool sftp;
+    UploadMethode methode;
     bool uploadVelden;
     bool passief;
+    bool certificaat;
 };
 
 class HtmlUploadRegel : public InstellingVensters,
@@ -197,29 +198,58 @@ TEST_P(HtmlUploadRegel, TheUploadFieldsNeedAnUploadAndThePassiveBoxFtp) {
     for (int i = 0; i < 4; ++i) {
         venster.ZetModus(i, regel.modi[static_cast<size_t>(i)]);
     }
-    venster.KiesMethode(regel.sftp);
+    venster.KiesMethode(regel.methode);
     EXPECT_EQ(regel.uploadVelden, venster.UploadVeldenAan());
     EXPECT_EQ(regel.passief, venster.PassiefAan());
+    EXPECT_EQ(regel.certificaat, venster.CertificaatAan());
 }
 
+constexpr UploadMethode kFtp = UploadMethode::Ftp;
+constexpr UploadMethode kFtps = UploadMethode::Ftps;
+constexpr UploadMethode kSftp = UploadMethode::Sftp;
+
 INSTANTIATE_TEST_SUITE_P(Modi, HtmlUploadRegel,
-                         ::testing::Values(CUploadRegel{{0, 0, 0, 0}, false, false, true},
-                                           CUploadRegel{{0, 0, 0, 0}, true, false, false},
-                                           CUploadRegel{{1, 1, 1, 1}, false, false, true},
-                                           CUploadRegel{{0, 0, 0, 2}, false, true, true},
-                                           CUploadRegel{{2, 0, 1, 0}, true, true, false}));
+                         ::testing::Values(CUploadRegel{{0, 0, 0, 0}, kFtp, false, true, false},
+                                           CUploadRegel{{0, 0, 0, 0}, kSftp, false, false, false},
+                                           CUploadRegel{{0, 0, 0, 0}, kFtps, false, true, false},
+                                           CUploadRegel{{1, 1, 1, 1}, kFtp, false, true, false},
+                                           CUploadRegel{{0, 0, 0, 2}, kFtp, true, true, false},
+                                           CUploadRegel{{0, 0, 0, 2}, kFtps, true, true, true},
+                                           CUploadRegel{{2, 0, 1, 0}, kSftp, true, false, false}));
+
+TEST_F(InstellingVensters, EveryStoredMethodIsKeptAndFtpsIsOneOfThem) {
+    const std::pair<const char*, UploadMethode> gevallen[] = {
+        {"FTP", kFtp}, {"SFTP", kSftp}, {"FTPS", kFtps}, {"ftps", kFtp}, {"", kFtp}};
+    for (const auto& [tekst, methode] : gevallen) {
+        SCOPED_TRACE(tekst);
+        settings->SetHtmlMethode(tekst);
+        settings->SetHtmlCertificaat("/etc/club-ca.pem");
+        CHtmlVenster venster(*settings);
+        EXPECT_EQ(methode, venster.Methode());
+        EXPECT_EQ("/etc/club-ca.pem", venster.certificaat);
+        venster.Ok(*settings);
+        EXPECT_EQ(MethodeTekst(methode), settings->HtmlMethode());
+    }
+    CHtmlVenster venster(*settings);
+    venster.KiesMethode(kFtps);
+    EXPECT_EQ("21", venster.poort);
+    venster.certificaat = "";
+    venster.Ok(*settings);
+    EXPECT_EQ("FTPS", settings->HtmlMethode());
+    EXPECT_EQ("", settings->HtmlCertificaat());
+}
 
 TEST_F(InstellingVensters, TheMethodSetsItsPortAndEverythingIsStoredAsTyped) {
     settings->SetHtmlMethode("sftp"); // only "SFTP" exactly is SFTP
     settings->SetPoort("2121");
     CHtmlVenster venster(*settings);
-    EXPECT_FALSE(venster.Sftp());
+    EXPECT_EQ(kFtp, venster.Methode());
     EXPECT_EQ("2121", venster.poort);
-    venster.KiesMethode(true);
+    venster.KiesMethode(kSftp);
     EXPECT_EQ("22", venster.poort);
-    venster.KiesMethode(false);
+    venster.KiesMethode(kFtp);
     EXPECT_EQ("21", venster.poort);
-    venster.KiesMethode(true);
+    venster.KiesMethode(kSftp);
 
     venster.ZetModus(CHtmlVenster::kStand, 2);
     venster.server = " ftp.club.nl ";
