@@ -1,51 +1,21 @@
 // The recovery copy of the open competition: written after every accepted
 // change, removed by a normal write, and offered back after a crash.
 
+#include "app/bijbestanden.h"
 #include "app/morvelapp.h"
 #include "base/formatteer.h"
 #include "base/melding.h"
 #include "base/pad.h"
 #include "base/platform.h"
 
-#include <ctime>
-
 namespace {
 
 constexpr const char* kHerstelTitel = "Morvel: herstelkopie";
 
-std::string Tijd(const std::string& pad, const char* vorm) {
-    int64_t seconden = 0;
-    if (!WijzigingsTijd(pad, seconden)) {
-        return "?";
-    }
-    auto tijd = static_cast<std::time_t>(seconden);
-    std::tm tm{};
-    ::localtime_r(&tijd, &tm);
-    char tekst[64];
-    std::strftime(tekst, sizeof tekst, vorm, &tm);
-    return tekst;
-}
-
-// Moves the copy aside under a name with its date, never over another file.
-std::string ZetOpzij(const std::string& herstel) {
-    std::string basis = herstel + "-" + Tijd(herstel, "%Y%m%d-%H%M%S");
-    std::string naam = basis;
-    int fout = 0;
-    for (int volgnummer = 2; !HernoemBestand(herstel, naam, fout) && volgnummer < 100;
-         ++volgnummer) {
-        naam = Formatteer("%s-%d", basis.c_str(), volgnummer);
-    }
-    return naam;
-}
-
 } // namespace
 
 std::string CMorvelApp::HerstelPad() const {
-    const std::string& datafile = competitie.datafile;
-    if (datafile.empty()) {
-        return "";
-    }
-    return PadSamen(MapVanPad(datafile), "." + LaatsteDeel(datafile) + ".herstel");
+    return BijDataFile(competitie.datafile, ".herstel");
 }
 
 int CMorvelApp::BewaarHerstel() {
@@ -100,8 +70,9 @@ void CMorvelApp::BiedHerstelAan() {
         "Er is een herstelkopie van de competitie '%s' van %s, met wijzigingen die niet "
         "opgeslagen zijn.\n\nDatafile: %zu spelers, %d rondes.\nHerstelkopie: %zu spelers, %d "
         "rondes.\n\nDe niet opgeslagen wijzigingen terugzetten?",
-        geopend_.c_str(), Tijd(herstel, "%d-%m-%Y %H:%M").c_str(), competitie.spelers.Aantal(),
-        competitie.rondes.Aantal(), kopie.spelers.Aantal(), kopie.rondes.Aantal());
+        geopend_.c_str(), WijzigingsTijdTekst(herstel, "%d-%m-%Y %H:%M").c_str(),
+        competitie.spelers.Aantal(), competitie.rondes.Aantal(), kopie.spelers.Aantal(),
+        kopie.rondes.Aantal());
     if (Meld(vraag, Knoppen::JaNee, kHerstelTitel) != Antwoord::Ja) {
         std::string opzij = ZetOpzij(herstel);
         Meld(Formatteer("De herstelkopie is bewaard als '%s'.", opzij.c_str()), Knoppen::Ok,

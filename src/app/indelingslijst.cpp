@@ -1,11 +1,15 @@
 #include "app/indelingslijst.h"
 
 #include "app/morvelapp.h"
+#include "base/formatteer.h"
+#include "base/melding.h"
 #include "pairing/indelingmaken.h"
 #include "pairing/zoekvoortgang.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -15,8 +19,17 @@ void WerkKlassenBij(CMorvelApp& app) {
     BerekenStand(app.competitie.spelers, app.competitie.rondes, -1, formules);
 }
 
-CIndelingsRegel Geblokkeerd(const std::string& zwart, const std::string& wit) {
-    return {zwart, wit, kTekstGeblokkeerd, kSoortGeblokkeerd};
+// The entry of a pair that is always blocked: the names of the register, or
+// those it was stored with for a player who is no longer there.
+CIndelingsRegel AltijdGeblokkeerd(const CBlokkade& blokkade, const CSpelers& spelers) {
+    const CSpeler* een = spelers.Zoek(blokkade.een);
+    const CSpeler* twee = spelers.Zoek(blokkade.twee);
+    return {een ? een->naam : blokkade.naamEen,
+            twee ? twee->naam : blokkade.naamTwee,
+            kTekstAltijdGeblokkeerd,
+            kSoortGeblokkeerd,
+            blokkade.een,
+            blokkade.twee};
 }
 
 } // namespace
@@ -26,6 +39,9 @@ CIndelingsLijst::CIndelingsLijst(CMorvelApp& app) : app_(app) {
         s.meedoen = s.standaardIndelen != 0 ? 1 : 0;
     }
     WerkKlassenBij(app);
+    for (const CBlokkade& blokkade : app.blokkades.Lijst()) {
+        regels_.push_back(AltijdGeblokkeerd(blokkade, app.competitie.spelers));
+    }
 }
 
 bool CIndelingsLijst::HeeftVastPaar() const {
@@ -68,26 +84,93 @@ void CIndelingsLijst::Kies(CSpeler& speler) {
     VerwijderBerekend();
     speler.meedoen = 1;
     if (regels_.empty() || regels_.back().soort != kSoortWachtend) {
-        regels_.push_back({speler.naam, "", "", kSoortWachtend});
+        regels_.push_back({speler.naam, "", "", kSoortWachtend, speler.volgnummer});
     } else {
-        regels_.back() = Geblokkeerd(regels_.back().zwart, speler.naam);
+        CIndelingsRegel& eerste = regels_.back();
+        eerste = {eerste.zwart,      speler.naam,        kTekstGeblokkeerd,
+                  kSoortGeblokkeerd, eerste.zwartNummer, speler.volgnummer};
     }
 }
 
 void CIndelingsLijst::Blokkeer(const CSpeler& een, const CSpeler& twee) {
-    regels_.push_back(Geblokkeerd(een.naam, twee.naam));
+    regels_.push_back(GeblokkeerdPaar(een, twee));
 }
 
 void CIndelingsLijst::MaakVast(CSpeler& een, CSpeler& twee) {
-    regels_.push_back(MaakVastPaar(een, twee));
     een.meedoen = 0;
     twee.meedoen = 0;
+    regels_.push_back(MaakVastPaar(een, twee));
+    regels_.back().opmerking = Terugspeelopmerking(regels_.back());
 }
 
-void CIndelingsLijst::Verwijder(int regel) {
-    if (regel >= 0 && regel < static_cast<int>(regels_.size())) {
-        regels_.erase(regels_.begin() + regel);
+std::string CIndelingsLijst::Terugspeelopmerking(const CIndelingsRegel& vast) const {
+    // The players of this round, as the search counts them, with those of the fixed pairs.
+    int32_t deelnemers = 0;
+    for (const CSpeler& s : app_.competitie.spelers) {
+        deelnemers += s.meedoen != 0 ? 1 : 0;
     }
+    for (const CIndelingsRegel& r : regels_) {
+        deelnemers += r.soort == kSoortVast ? 2 : 0;
+    }
+    CIndelingsParameters parameters = IndelingsParameters(app_.settings);
+    int32_t grens = parameters.PenaltyNietZoIngedeeldGrens != 0
+                        ? parameters.PenaltyNietZoIngedeeldGrens
+                        : deelnemers / 2;
+    // The search counts a meeting up to `grens` rounds before the newest one.
+    int32_t rondes = grens < std::numeric_limits<int32_t>::max() ? grens + 1 : grens;
+    int32_t geleden =
+        RondesGeledenGespeeld(app_.competitie.rondes, vast.zwartNummer, vast.witNummer, rondes);
+    return geleden > 0 ? RondesGeledenTekst(geleden) : "";
+}
+
+int CIndelingsLijst::Verwijder(int regel) {
+    if (regel < 0 || regel >= static_cast<int>(regels_.size())) {
+        return -1;
+    }
+    const CIndelingsRegel r = regels_[static_cast<size_t>(regel)];
+    if (r.IsAltijdGeblokkeerd()) {
+        if (Meld(Formatteer("%s en %s mogen nooit tegen elkaar spelen.\nDeze blokkade voorgoed "
+                            "vergeten?",
+                            r.zwart.c_str(), r.wit.c_str()),
+                 Knoppen::JaNeeStdNee) != Antwoord::Ja) {
+            return -1;
+        }
+        CBlijvendeBlokkades& blokkades = app_.blokkades;
+        const CBlijvendeBlokkades vorige = blokkades;
+        blokkades.Verwijder(r.zwartNummer, r.witNummer);
+        if (app_.BewaarBlokkades() != 0) {
+            blokkades = vorige;
+            return -1;
+        }
+    }
+    regels_.erase(regels_.begin() + regel);
+    return 0;
+}
+
+bool CIndelingsLijst::KanAltijdBlokkeren(int regel) const {
+    if (regel < 0 || regel >= static_cast<int>(regels_.size())) {
+        return false;
+    }
+    const CIndelingsRegel& r = regels_[static_cast<size_t>(regel)];
+    const CSpelers& spelers = app_.competitie.spelers;
+    return r.soort == kSoortGeblokkeerd && !r.IsAltijdGeblokkeerd() &&
+           r.zwartNummer != r.witNummer && spelers.Zoek(r.zwartNummer) &&
+           spelers.Zoek(r.witNummer) && !app_.blokkades.Zoek(r.zwartNummer, r.witNummer);
+}
+
+int CIndelingsLijst::AltijdBlokkeren(int regel) {
+    if (!KanAltijdBlokkeren(regel)) {
+        return -1;
+    }
+    CIndelingsRegel& r = regels_[static_cast<size_t>(regel)];
+    CBlijvendeBlokkades& blokkades = app_.blokkades;
+    blokkades.VoegToe({r.zwartNummer, r.witNummer, r.zwart, r.wit});
+    if (app_.BewaarBlokkades() != 0) {
+        blokkades.Verwijder(r.zwartNummer, r.witNummer);
+        return -1;
+    }
+    r.tekst = kTekstAltijdGeblokkeerd;
+    return 0;
 }
 
 int CIndelingsLijst::Wissel(int regel) {
@@ -97,19 +180,20 @@ int CIndelingsLijst::Wissel(int regel) {
     }
     CIndelingsRegel& r = regels_[static_cast<size_t>(regel)];
     const CSpelers& spelers = app_.competitie.spelers;
-    CSpeler* zwart = spelers.ZoekNaam(r.zwart);
-    CSpeler* wit = spelers.ZoekNaam(r.wit);
+    CSpeler* zwart = spelers.Zoek(r.zwartNummer);
+    CSpeler* wit = spelers.Zoek(r.witNummer);
     if (r.soort == kSoortVast) {
-        r = Geblokkeerd(r.zwart, r.wit);
+        r = {r.zwart, r.wit, kTekstGeblokkeerd, kSoortGeblokkeerd, r.zwartNummer, r.witNummer};
         for (CSpeler* s : {zwart, wit}) {
             if (s) {
                 s->meedoen = 1;
             }
         }
-    } else if (r.soort == kSoortGeblokkeerd && zwart && wit) {
-        r = MaakVastPaar(*zwart, *wit);
+    } else if (r.soort == kSoortGeblokkeerd && !r.IsAltijdGeblokkeerd() && zwart && wit) {
         zwart->meedoen = 0;
         wit->meedoen = 0;
+        r = MaakVastPaar(*zwart, *wit);
+        r.opmerking = Terugspeelopmerking(r);
     }
     return regel;
 }

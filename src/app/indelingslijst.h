@@ -1,8 +1,9 @@
 #pragma once
 // The pair list of the next round and what is done with it: who takes part,
 // blocked and fixed pairs, the search that adds the computed pairs and the
-// bye, and the publication with the combined print. The pairing window and
-// the command line share it.
+// bye, and the publication with the combined print. The pairs that are
+// always blocked in the competition are in it from the start. The pairing
+// window and the command line share it.
 
 #include "pairing/indelingslog.h"
 #include "pairing/indelingsregel.h"
@@ -20,7 +21,8 @@ class CZoekVoortgang;
 class CIndelingsLijst {
 public:
     // Every player takes part as "Standaard indelen" says, and the classes
-    // are brought up to date over all rounds. The list starts empty.
+    // are brought up to date over all rounds. The list starts with the pairs
+    // that are always blocked ("Altijd geblokkeerd").
     explicit CIndelingsLijst(CMorvelApp& app);
 
     const std::vector<CIndelingsRegel>& Regels() const { return regels_; }
@@ -37,15 +39,26 @@ public:
     void Kies(CSpeler& speler);
     // Appends a blocked pair; participation is left as it is.
     void Blokkeer(const CSpeler& een, const CSpeler& twee);
-    // Appends a fixed pair; neither player takes part in the search.
+    // Appends a fixed pair; neither player takes part in the search. When the
+    // two met in one of the last rounds (those in which the search still
+    // counts a meeting, see CKostenModel), the entry says how many rounds ago.
     void MaakVast(CSpeler& een, CSpeler& twee);
     // "<--": deletes entry `regel`, whatever its type; nothing else changes.
-    void Verwijder(int regel);
+    // A pair that is always blocked is forgotten for good, after the question;
+    // 0 when the entry went, -1 when it stays.
+    int Verwijder(int regel);
     // "+/-": after deleting the computed entries, a fixed pair becomes blocked
     // (both players take part again) and a blocked pair fixed (Black the
-    // player of the larger whole class; both leave the search). Returns the
-    // entry's new position, or -1 when `regel` names no entry.
+    // player of the larger whole class; both leave the search, and a rematch
+    // is noted as MaakVast does). A pair that is always blocked stays so.
+    // Returns the entry's new position, or -1 when `regel` names no entry.
     int Wissel(int regel);
+    // "Altijd blokkeren" is possible for entry `regel`: a blocked pair of two
+    // players of the register that is not always blocked yet.
+    bool KanAltijdBlokkeren(int regel) const;
+    // Stores the blocked pair `regel` with the competition, so that every
+    // pairing keeps it apart: 0, or -1 after a message.
+    int AltijdBlokkeren(int regel);
 
     // "Genereer": checks the active handicap set (its message, nothing
     // changed), then searches between `voortgang.Begin()` and `Einde()` with
@@ -61,6 +74,8 @@ private:
     // Deletes the computed entries and clears the computed flag; returns the
     // new position of entry `regel` (-1 stays -1).
     int VerwijderBerekend(int regel = -1);
+    // The note of a fixed pair whose players met lately, empty otherwise.
+    std::string Terugspeelopmerking(const CIndelingsRegel& vast) const;
 
     CMorvelApp& app_;
     std::vector<CIndelingsRegel> regels_;

@@ -52,9 +52,14 @@ int CMorvelApp::KiesCompetitie(const std::string& naam) {
     competitie.datafile = EersteDataFile(competitie.competitieMap);
     settings.SetHuidigePeriode(naam);
     geopend_ = naam;
+    indeling.Clear();
+    blokkades.Clear();
     gelezen_ = competitie.Lees() == 0;
     if (gelezen_) {
         BiedHerstelAan();
+        // After the recovery: the pairing is checked against the register as it now is.
+        LeesIndeling();
+        LeesBlokkades();
     }
     return gelezen_ ? 0 : -1;
 }
@@ -130,11 +135,17 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
     CSpelers& spelers = competitie.spelers;
     spelers.Clear();
     competitie.rondes.Clear();
+    indeling.Clear();
+    blokkades.Clear();
     if (!bronMap.empty()) {
         competitie.competitieMap = bronMap;
         competitie.datafile = EersteDataFile(bronMap);
-        if (!competitie.datafile.empty() && competitie.Lees() == 0 &&
-            klassen != EBeginKlasse::Begin) {
+        const bool gelezen = !competitie.datafile.empty() && competitie.Lees() == 0;
+        if (gelezen) {
+            // The players come along, and so do the pairs that must never be played.
+            LeesBlokkades();
+        }
+        if (gelezen && klassen != EBeginKlasse::Begin) {
             CStandFormules formules = ActieveStandFormules(settings);
             BerekenStand(spelers, competitie.rondes, -1, formules);
             for (CSpeler& speler : spelers) {
@@ -155,7 +166,13 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
     competitie.SetFormaat(2);
     geopend_ = naam;
     gelezen_ = true;
-    return competitie.Schrijf();
+    if (competitie.Schrijf() != 0) {
+        return -1;
+    }
+    if (!blokkades.Leeg()) {
+        BewaarBlokkades();
+    }
+    return 0;
 }
 
 void CMorvelApp::VoerUploadsUit() {

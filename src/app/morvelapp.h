@@ -3,6 +3,7 @@
 // Members are made in this order and destroyed in the reverse one.
 
 #include "data/competitie.h"
+#include "pairing/blijvendeblokkades.h"
 #include "pairing/indeling.h"
 #include "publish/upload.h"
 #include "publish/uploadnodig.h"
@@ -81,10 +82,25 @@ public:
     // For the commands: mentions a recovery copy, without touching it.
     void MeldHerstel() const;
 
+    // The published pairing and the pairs that are always blocked, each in a
+    // hidden file of its own beside the data file, written at once.
+    std::string IndelingPad() const;
+    std::string BlokkadesPad() const;
+    // Read when a competition is opened. A file that cannot be read is
+    // reported and read as empty (it stays as it is), and so is a pairing
+    // that names a player who is no longer in the register; the data file is
+    // never touched.
+    void LeesIndeling();
+    void LeesBlokkades();
+    // Write them: 0, or -1 after a message (what is in memory stays).
+    int BewaarIndeling();
+    int BewaarBlokkades();
+
     // Makes the competition `naam` in a new folder of the data directory and
     // opens it: the open competition is written first; the register is empty,
     // or, with `bronMap` (a competition folder), the register of that
-    // competition with its classes as `klassen` says; there are no rounds, and
+    // competition with its classes as `klassen` says, and its pairs that are
+    // always blocked; there are no rounds, and
     // the new data file is written in format 2. An existing data file is never
     // overwritten. 0 when made, -1 after a message (nothing changed when the
     // name was refused or the open competition could not be written).
@@ -101,8 +117,9 @@ public:
     CSettings settings;
     // The register, the round list and the state of the open competition.
     CCompetitie competitie;
-    CIndeling indeling;       // the pairing last published, in memory only
-    CUploadNodig uploadNodig; // include files written for upload and not uploaded yet
+    CIndeling indeling;            // the pairing last published
+    CBlijvendeBlokkades blokkades; // pairs that are always blocked
+    CUploadNodig uploadNodig;      // include files written for upload and not uploaded yet
 
 private:
     std::string geopend_;

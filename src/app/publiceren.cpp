@@ -45,8 +45,22 @@ void SchrijfRondeHtml(CMorvelApp& app, bool alle) {
 }
 
 void SchrijfIndelingHtml(CMorvelApp& app, bool alle) {
+    const CTijdstip& t = app.indeling.gepubliceerd;
+    std::tm tm{};
+    tm.tm_year = t.datum.jaar - 1900;
+    tm.tm_mon = t.datum.maand - 1;
+    tm.tm_mday = t.datum.dag;
+    tm.tm_hour = t.uur;
+    tm.tm_min = t.minuut;
+    tm.tm_sec = t.seconde;
+    tm.tm_isdst = -1;
     SchrijfIndelingHtml(Bron(app), Modus(app.settings.HtmlIndeling(), alle), app.indeling,
-                        std::time(nullptr));
+                        std::mktime(&tm));
+}
+
+void PubliceerIndeling(CMorvelApp& app, bool alle) {
+    SchrijfIndelingHtml(app, alle);
+    app.BewaarIndeling();
 }
 
 std::string CsvBestand(const CMorvelApp& app) {

@@ -15,8 +15,11 @@ void SchrijfUitslagenHtml(CMorvelApp& app, bool alle = false);
 void SchrijfStandHtml(CMorvelApp& app, bool alle = false);
 // The three files above, in that order, after a round was added, changed or deleted.
 void SchrijfRondeHtml(CMorvelApp& app, bool alle = false);
-// Writes "indeling.inc" from the published pairing, dated today.
+// Writes "indeling.inc" from the published pairing, dated with the day it was published.
 void SchrijfIndelingHtml(CMorvelApp& app, bool alle = false);
+// After a pairing was published: "indeling.inc" as above, and the pairing
+// kept in its file beside the data file.
+void PubliceerIndeling(CMorvelApp& app, bool alle = false);
 
 // The export file of the open competition: its data file as ".csv".
 std::string CsvBestand(const CMorvelApp& app);

@@ -275,6 +275,65 @@ bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
     return goed;
 }
 
+LeesUitkomst LeesGewoonBestand(const std::string& pad, size_t maximum, std::string& inhoud,
+                               int& fout) {
+    inhoud.clear();
+    fout = 0;
+    const std::string utf8 = Cp1252NaarUtf8(pad);
+    struct stat info {};
+    if (::stat(utf8.c_str(), &info) != 0) {
+        fout = errno;
+        return errno == ENOENT ? LeesUitkomst::Afwezig : LeesUitkomst::Fout;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return LeesUitkomst::GeenBestand;
+    }
+    // Non-blocking, and checked again once open: the name may have changed in between.
+    int fd = ::open(utf8.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fout = errno;
+        return LeesUitkomst::Fout;
+    }
+    LeesUitkomst uitkomst = LeesUitkomst::Gelezen;
+    if (::fstat(fd, &info) != 0) {
+        fout = errno;
+        uitkomst = LeesUitkomst::Fout;
+    } else if (!S_ISREG(info.st_mode)) {
+        uitkomst = LeesUitkomst::GeenBestand;
+    }
+    char blok[65536];
+    while (uitkomst == LeesUitkomst::Gelezen) {
+        ssize_t n = ::read(fd, blok, sizeof blok);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            fout = errno;
+            uitkomst = LeesUitkomst::Fout;
+        } else if (n == 0) {
+            break;
+        } else if (inhoud.size() + static_cast<size_t>(n) > maximum) {
+            uitkomst = LeesUitkomst::TeGroot;
+        } else {
+            inhoud.append(blok, static_cast<size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (uitkomst != LeesUitkomst::Gelezen) {
+        inhoud.clear();
+    }
+    return uitkomst;
+}
+
+bool IsGeenGewoonBestand(const std::string& pad) {
+    struct stat info {};
+    if (::stat(Cp1252NaarUtf8(pad).c_str(), &info) == 0) {
+        return !S_ISREG(info.st_mode);
+    }
+    // A dangling or looping link is something all the same.
+    return ::lstat(Cp1252NaarUtf8(pad).c_str(), &info) == 0;
+}
+
 bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout,
                           bool prive) {
     std::string pad;

@@ -13,6 +13,23 @@ std::string SysteemFoutTekst(long code);
 // Reads a whole file. Returns false and sets `fout` (errno) when it cannot be read.
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout);
 
+// How reading a file that must be a regular one ended.
+enum class LeesUitkomst {
+    Gelezen,
+    Afwezig,     // nothing at `pad`
+    GeenBestand, // a folder, device, FIFO or socket: never opened
+    TeGroot,     // more than the maximum: not read
+    Fout,        // `fout` (errno) says why
+};
+// Reads the file at `pad` (a symbolic link to one is followed) when it is a
+// regular file of at most `maximum` bytes; nothing else is ever opened, so a
+// FIFO or a device cannot make the program wait.
+LeesUitkomst LeesGewoonBestand(const std::string& pad, size_t maximum, std::string& inhoud,
+                               int& fout);
+// Something exists at `pad` that is not a regular file (a symbolic link to
+// one counts as one).
+bool IsGeenGewoonBestand(const std::string& pad);
+
 // The time of the last change of the file at `pad`, in seconds since 1970.
 bool WijzigingsTijd(const std::string& pad, int64_t& seconden);
 // A regular file exists at `pad`.

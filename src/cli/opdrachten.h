@@ -17,6 +17,7 @@ int OpdrachtKlassenverloop(const CArgumenten& argumenten);
 int OpdrachtInschrijflijst(const CArgumenten& argumenten);
 int OpdrachtStand(const CArgumenten& argumenten);
 int OpdrachtUitslag(const CArgumenten& argumenten);
+int OpdrachtRonde(const CArgumenten& argumenten);
 int OpdrachtVoorgift(const CArgumenten& argumenten);
 int OpdrachtIndeling(const CArgumenten& argumenten);
 int OpdrachtAfdruk(const CArgumenten& argumenten);

@@ -88,12 +88,6 @@ bool LeesMethode(const std::string& tekst, EZoekMethode& methode) {
     return false;
 }
 
-bool LeesNummerPaar(const std::string& tekst, CNummerPaar& paar) {
-    auto streep = tekst.find('-', 1);
-    return streep != std::string::npos && LeesGeheelGetal(tekst.substr(0, streep), paar.first) &&
-           LeesGeheelGetal(tekst.substr(streep + 1), paar.second);
-}
-
 // Reads the options; returns 0, or the exit status of a usage error.
 int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
     if (argumenten.Heeft("--deelnemers")) {
@@ -118,7 +112,7 @@ int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
          {std::pair{"--blokkeer", &keuzes.geblokkeerd}, std::pair{"--vast", &keuzes.vast}}) {
         for (const std::string& tekst : argumenten.Waarden(optie)) {
             CNummerPaar paar;
-            if (!LeesNummerPaar(tekst, paar)) {
+            if (!LeesNummerPaar(tekst, paar.first, paar.second)) {
                 return Gebruiksfout(
                     Formatteer("De optie %s verwacht twee spelersnummers, zoals 3-7; "
                                "'%s' is dat niet.",
@@ -208,6 +202,8 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         if (!ControleerSpelers(spelers, keuzes)) {
             return kGemeld;
         }
+        // The pairs that are always blocked, as the pairing window shows them.
+        app.LeesBlokkades();
         CIndelingsLijst lijst(app);
         if (keuzes.deelnemers) {
             for (CSpeler& s : spelers) {
@@ -242,7 +238,7 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         }
         if (keuzes.publiceer) {
             CMeldingTeller teller;
-            SchrijfIndelingHtml(app, keuzes.alle);
+            PubliceerIndeling(app, keuzes.alle);
             if (teller.aantal != 0) {
                 return kGemeld;
             }

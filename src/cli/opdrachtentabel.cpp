@@ -95,6 +95,19 @@ const std::vector<COpdracht>& Opdrachten() {
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtUitslag},
+        {.naam = "ronde",
+         .gebruik = "MAP ID [--uit-indeling] [--partij ZWART-WIT[=R]]... [--vrij N]... "
+                    "[--klasse N=K]...",
+         .omschrijving = "voegt de ronde ID toe zoals het uitslagenvenster: partijen met hun "
+                         "uitslag R (+ - 0 ?, standaard ?), uitgelote spelers en nieuwe klassen "
+                         "(K in tienden); --uit-indeling begint met de partijen van de "
+                         "gepubliceerde indeling, --partij geeft er de uitslag van; schrijft de "
+                         "datafile en de html-bestanden; uitvoer: de uitslagen van de ronde",
+         .opties =
+             {{"--uit-indeling", false}, {"--partij", true}, {"--vrij", true}, {"--klasse", true}},
+         .minWoorden = 2,
+         .maxWoorden = 2,
+         .uitvoeren = OpdrachtRonde},
         {.naam = "voorgift",
          .gebruik = "KLASSE KLASSE",
          .omschrijving = "voorgift en komi met de aktieve voorgiftformule; klassen in tienden "

@@ -32,6 +32,12 @@ int Gebruiksfout(const std::string& tekst) {
     return kGebruiksFout;
 }
 
+bool LeesNummerPaar(const std::string& tekst, int32_t& een, int32_t& twee) {
+    auto streep = tekst.find('-', 1);
+    return streep != std::string::npos && LeesGeheelGetal(tekst.substr(0, streep), een) &&
+           LeesGeheelGetal(tekst.substr(streep + 1), twee);
+}
+
 std::string CArgumenten::Waarde(const std::string& optie, const std::string& standaard) const {
     auto it = opties.find(optie);
     return (it == opties.end() || it->second.empty()) ? standaard : it->second.back();

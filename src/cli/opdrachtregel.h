@@ -39,6 +39,9 @@ struct COpdracht {
     int (*uitvoeren)(const CArgumenten& argumenten);
 };
 
+// Two player numbers written "3-7", as options name a pair; false otherwise.
+bool LeesNummerPaar(const std::string& tekst, int32_t& een, int32_t& twee);
+
 // Writes `tekst` (Windows-1252) and a pointer to the help to standard error
 // and returns kGebruiksFout.
 int Gebruiksfout(const std::string& tekst);

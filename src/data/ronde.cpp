@@ -71,6 +71,15 @@ int ControleerIdentificatie(const std::string& identificatie) {
     return 0;
 }
 
+int NormaliseerIdentificatie(std::string& identificatie) {
+    NormaliseerWitruimte(identificatie);
+    if (identificatie.empty()) {
+        Meld("U bent verplicht een ronde-identificatie in te vullen.");
+        return -1;
+    }
+    return ControleerIdentificatie(identificatie);
+}
+
 const char* UitslagTekst(char resultaat) {
     switch (resultaat) {
     case '+':

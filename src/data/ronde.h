@@ -14,6 +14,9 @@ inline constexpr size_t kLangsteIdentificatie = 1013;
 // An identification the administrator enters: 0, or -1 after a message when
 // it is too long for its line.
 int ControleerIdentificatie(const std::string& identificatie);
+// The identification of a new or changed round as it is stored: white space
+// normalised, then 0, or -1 after a message when it is empty or too long.
+int NormaliseerIdentificatie(std::string& identificatie);
 
 enum SoortUitslag : int32_t {
     partij = 0,

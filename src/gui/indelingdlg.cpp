@@ -55,12 +55,16 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     paarKoppen_->VoegToe("&Wit", "kopWit", ESoort::Commando);
     paarKoppen_->VoegToe("", "kopTekst", ESoort::Tekst);
     const int typeKop = paarKoppen_->VoegToe("&Type", "kopType", ESoort::Commando);
-    paren_->ZetKolomBreedtes({22, 22, 20, 3});
+    paarKoppen_->VoegToe("", "kopOpmerking", ESoort::Tekst);
+    paren_->ZetKolomBreedtes({22, 22, 20, 6});
     paren_->setMinimumWidth(520);
 
     toevoegen_ = MaakKnop("-->", "toevoegen");
     verwijderen_ = MaakKnop("<--", "verwijderen");
     wissel_ = MaakKnop("+/-", "wissel");
+    altijd_ = MaakKnop("&Altijd blokkeren", "altijdBlokkeren");
+    altijd_->setToolTip(QStringLiteral("Het geselecteerde geblokkeerde paar speelt in deze "
+                                       "competitie nooit tegen elkaar"));
     genereer_ = MaakKnop("Genereer", "genereer");
     log_ = MaakKnop("?", "log");
     print_ = MaakKnop("Print", "print");
@@ -77,6 +81,11 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     rechts->setSpacing(0);
     rechts->addWidget(paarKoppen_);
     rechts->addWidget(paren_, 1);
+    auto* onderParen = new QHBoxLayout;
+    onderParen->addStretch(1);
+    onderParen->addWidget(altijd_);
+    rechts->addSpacing(4);
+    rechts->addLayout(onderParen);
     auto* knoppen = new QHBoxLayout;
     for (QPushButton* knop : {genereer_, log_, print_}) {
         knoppen->addWidget(knop);
@@ -100,7 +109,8 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     setTabOrder(toevoegen_, verwijderen_);
     setTabOrder(verwijderen_, wissel_);
     setTabOrder(wissel_, paren_);
-    setTabOrder(paren_, genereer_);
+    setTabOrder(paren_, altijd_);
+    setTabOrder(altijd_, genereer_);
     setTabOrder(genereer_, log_);
     setTabOrder(log_, print_);
     setTabOrder(print_, sluiten_);
@@ -115,6 +125,10 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     bij(toevoegen_, &QPushButton::clicked, [this](bool) { model_.Toevoegen(); });
     bij(verwijderen_, &QPushButton::clicked, [this](bool) { model_.Verwijderen(); });
     bij(wissel_, &QPushButton::clicked, [this](bool) { model_.Wissel(); });
+    bij(altijd_, &QPushButton::clicked, [this](bool) {
+        model_.AltijdBlokkeren();
+        paren_->setFocus();
+    });
     bij(spelerKoppen_, &CKolomKoppen::sorteer,
         [this](int, Qt::SortOrder) { model_.SorteerOpNaam(); });
     bij(paarKoppen_, &CKolomKoppen::geklikt, [this, typeKop](int kop) {
@@ -174,6 +188,7 @@ void CIndelingDlg::Toon() {
     toevoegen_->setEnabled(model_.ToevoegenAan());
     verwijderen_->setEnabled(model_.VerwijderenAan());
     wissel_->setEnabled(model_.WisselAan());
+    altijd_->setEnabled(model_.AltijdBlokkerenAan());
     genereer_->setEnabled(model_.GenereerAan());
     log_->setEnabled(model_.PrintAan());
     print_->setEnabled(model_.PrintAan());

@@ -53,6 +53,7 @@ private:
     QPushButton* toevoegen_;
     QPushButton* verwijderen_;
     QPushButton* wissel_;
+    QPushButton* altijd_;
     QPushButton* genereer_;
     QPushButton* log_;
     QPushButton* print_;

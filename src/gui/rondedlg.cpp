@@ -82,8 +82,8 @@ QLabel* Label(const char* tekst, QWidget* veld) {
 
 } // namespace
 
-CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder)
-    : QDialog(ouder), model_(app, ronde) {
+CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitIndeling)
+    : QDialog(ouder), model_(app, ronde, uitIndeling) {
     setWindowTitle(QString::fromLatin1(kUitslagenTitel));
 
     identificatie_ = new QLineEdit;
@@ -119,6 +119,13 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder)
         uitslagKoppen_->VoegToe("&Uitslag", "uitslagKop", CKolomKoppen::ESoort::Commando);
     uitslagen_->ZetKolomBreedtes({20, 20});
     uitslagen_->setMinimumWidth(400);
+    uitslagen_->setToolTip(QStringLiteral("Uitslag van de geselecteerde partij met een toets: "
+                                          "1 of + wint de eerste speler, 2 of - de tweede, "
+                                          "0, = of j jigo, ? niet genoteerd"));
+    uitslagen_->installEventFilter(this);
+    zonderUitslag_ = new QLabel;
+    zonderUitslag_->setObjectName(QStringLiteral("zonderUitslag"));
+    zonderUitslag_->setAccessibleName(QStringLiteral("Partijen zonder uitslag"));
 
     klasse_ = new CKlasseVeld;
     klasse_->setObjectName(QStringLiteral("klasse"));
@@ -168,6 +175,7 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder)
     rechts->setSpacing(0);
     rechts->addWidget(uitslagKoppen_);
     rechts->addWidget(uitslagen_, 1);
+    rechts->addWidget(zonderUitslag_);
     rechts->addSpacing(6);
     rechts->addLayout(klasseRegel);
 
@@ -280,6 +288,7 @@ void CRondeDlg::Toon() {
     uitslagen_->Selecteer(model_.UitslagSelectie());
     klasse_->ZetTekst(NaarQString(model_.KlasseVeld()));
     ZetVeldTekst(klasseTekst_, model_.KlasseTekst());
+    zonderUitslag_->setText(NaarQString(model_.ZonderUitslagTekst()));
 
     toevoegen_->setEnabled(model_.ToevoegenAan());
     verwijderen_->setEnabled(model_.VerwijderenAan());
@@ -290,9 +299,17 @@ void CRondeDlg::Toon() {
 }
 
 void CRondeDlg::ZetFocus() {
-    QLineEdit* veld =
-        model_.Focus() == CRondeVenster::EFocus::Identificatie ? identificatie_ : zoek_;
-    veld->setFocus();
+    switch (model_.Focus()) {
+    case CRondeVenster::EFocus::Identificatie:
+        identificatie_->setFocus();
+        break;
+    case CRondeVenster::EFocus::Uitslagen:
+        uitslagen_->setFocus();
+        break;
+    case CRondeVenster::EFocus::Zoek:
+        zoek_->setFocus();
+        break;
+    }
 }
 
 void CRondeDlg::NaBediening() {
@@ -318,6 +335,17 @@ void CRondeDlg::reject() {
 }
 
 bool CRondeDlg::eventFilter(QObject* object, QEvent* gebeurtenis) {
+    // One key per result in the entry list.
+    if (object == uitslagen_ && gebeurtenis->type() == QEvent::KeyPress) {
+        auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
+        const QString tekst = toets->text();
+        if (tekst.size() == 1 && tekst[0].unicode() < 0x80 &&
+            !(toets->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+            model_.Toets(static_cast<char>(tekst[0].unicode()))) {
+            Toon();
+            return true;
+        }
+    }
     // Enter in "Zoek:" adds the player found, as the double click does.
     if (object == zoek_ && gebeurtenis->type() == QEvent::KeyPress) {
         auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
@@ -331,7 +359,7 @@ bool CRondeDlg::eventFilter(QObject* object, QEvent* gebeurtenis) {
     return QDialog::eventFilter(object, gebeurtenis);
 }
 
-bool ToonUitslagen(CMorvelApp& app, CRonde& ronde, QWidget* ouder) {
-    CRondeDlg venster(app, ronde, ouder);
+bool ToonUitslagen(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitIndeling) {
+    CRondeDlg venster(app, ronde, ouder, uitIndeling);
     return VensterOpener().Open(venster) == QDialog::Accepted;
 }

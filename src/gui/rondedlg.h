@@ -13,6 +13,7 @@ class CKolomKoppen;
 class CMorvelApp;
 class CMultiLineListBox;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,7 +22,8 @@ class CRondeDlg : public QDialog {
 
 public:
     // Works on `ronde`, which the caller owns and which "&Ok" fills.
-    CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder = nullptr);
+    // `uitIndeling`: the round holds the games of the published pairing.
+    CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder = nullptr, bool uitIndeling = false);
 
     CRondeVenster& Model() { return model_; }
 
@@ -56,6 +58,7 @@ private:
     std::vector<std::string> getoondeUitslagen_;
     CKlasseVeld* klasse_;
     QLineEdit* klasseTekst_;
+    QLabel* zonderUitslag_;
     QPushButton* nieuweKlasse_;
     QPushButton* ok_;
     QPushButton* cancel_;
@@ -63,4 +66,4 @@ private:
 
 // Opens the results window on `ronde` through the window opener: true when
 // it was closed with "&Ok".
-bool ToonUitslagen(CMorvelApp& app, CRonde& ronde, QWidget* ouder);
+bool ToonUitslagen(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitIndeling = false);

@@ -73,13 +73,16 @@ void CRondesDlg::ToonKnoppen() {
 }
 
 void CRondesDlg::Toevoegen() {
-    if (model_.Toevoegen([this](CRonde& ronde) { return ToonUitslagen(app_, ronde, this); }) == 0) {
+    if (model_.Toevoegen([this](CRonde& ronde, bool uitIndeling) {
+            return ToonUitslagen(app_, ronde, this, uitIndeling);
+        }) == 0) {
         Vul();
     }
 }
 
 void CRondesDlg::Wijzigen() {
-    if (model_.Wijzigen([this](CRonde& ronde) { return ToonUitslagen(app_, ronde, this); }) == 0) {
+    if (model_.Wijzigen([this](CRonde& ronde, bool) { return ToonUitslagen(app_, ronde, this); }) ==
+        0) {
         Vul();
     }
 }

@@ -6,8 +6,16 @@ namespace {
 const std::string kLeeg;
 }
 
-void CIndeling::VoegToe(std::string zwart, std::string wit, std::string tekst) {
-    items_.push_back(CIndItem{std::move(zwart), std::move(wit), std::move(tekst)});
+void CIndeling::Clear() {
+    items_.clear();
+    gepubliceerd = CTijdstip{};
+    overgenomen = 0;
+}
+
+void CIndeling::VoegToe(int32_t zwartNummer, int32_t witNummer, std::string zwart, std::string wit,
+                        std::string tekst) {
+    items_.push_back(
+        CIndItem{zwartNummer, witNummer, std::move(zwart), std::move(wit), std::move(tekst)});
 }
 
 const CIndItem* CIndeling::Item(int i) const {

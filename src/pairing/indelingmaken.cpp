@@ -48,9 +48,10 @@ int GenereerIndeling(const CSpelers& spelers, const CRondes& rondes,
 
 void Publiceer(const std::vector<CIndelingsRegel>& lijst, CIndeling& indeling) {
     indeling.Clear();
+    indeling.gepubliceerd = NuLokaal();
     for (const CIndelingsRegel& r : lijst) {
         if (r.soort == kSoortBerekend || r.soort == kSoortVast) {
-            indeling.VoegToe(r.zwart, r.wit, r.tekst);
+            indeling.VoegToe(r.zwartNummer, r.witNummer, r.zwart, r.wit, r.tekst);
         }
     }
 }

@@ -31,5 +31,6 @@ int GenereerIndeling(const CSpelers& spelers, const CRondes& rondes,
                      CIndelingsLog& log, uint32_t zaad,
                      EZoekMethode methode = EZoekMethode::Parameters);
 
-// Publishes the pair list: the computed and fixed entries in list order.
+// Publishes the pair list: the computed and fixed entries in list order,
+// published now and not taken over yet.
 void Publiceer(const std::vector<CIndelingsRegel>& lijst, CIndeling& indeling);

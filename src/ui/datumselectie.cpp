@@ -1,5 +1,7 @@
 #include "ui/datumselectie.h"
 
+#include "base/datum.h"
+
 #include "publish/csvexport.h"
 #include "settings/settings.h"
 
@@ -7,9 +9,6 @@
 
 namespace {
 
-const char* const kMaanden[] = {"januari",   "februari", "maart",    "april",
-                                "mei",       "juni",     "juli",     "augustus",
-                                "september", "oktober",  "november", "december"};
 const char* const kWeekdagen[] = {"zondag",    "maandag", "dinsdag", "woensdag",
                                   "donderdag", "vrijdag", "zaterdag"};
 
@@ -33,7 +32,7 @@ CDatumSelectie::CDatumSelectie(CSettings& settings, const CDatum& vandaag)
       weken_(settings.WeekNummers() & ((1 << kAantalWeken) - 1)) {
     Wijzig(EDatumLijst::Dag) = Getallen(kMaxDagen, vandaag.dag);
     CKeuzeLijst& maanden = Wijzig(EDatumLijst::Maand);
-    maanden.teksten.assign(std::begin(kMaanden), std::end(kMaanden));
+    maanden.teksten.assign(std::begin(kMaandNamen), std::end(kMaandNamen));
     maanden.gekozen = std::clamp(vandaag.maand, 1, 12) - 1;
     CKeuzeLijst& jaren = Wijzig(EDatumLijst::Jaar);
     for (int i = 0; i < 3; ++i) {

@@ -80,7 +80,8 @@ void CIndelingVenster::ZetAlleenAktief(bool aan) {
 std::vector<std::string> CIndelingVenster::PaarRijen() const {
     std::vector<std::string> rijen;
     for (const CIndelingsRegel& r : lijst_.Regels()) {
-        rijen.push_back(r.zwart + "\t" + r.wit + "\t" + r.tekst + "\t" + r.soort);
+        rijen.push_back(r.zwart + "\t" + r.wit + "\t" + r.tekst + "\t" + r.soort +
+                        (r.opmerking.empty() ? "" : "\t" + r.opmerking));
     }
     return rijen;
 }
@@ -98,8 +99,9 @@ bool CIndelingVenster::WisselAan() const {
     if (paarSelectie_ < 0) {
         return false;
     }
-    const std::string& soort = lijst_.Regels()[static_cast<size_t>(paarSelectie_)].soort;
-    return soort == kSoortGeblokkeerd || soort == kSoortVast;
+    const CIndelingsRegel& regel = lijst_.Regels()[static_cast<size_t>(paarSelectie_)];
+    return (regel.soort == kSoortGeblokkeerd && !regel.IsAltijdGeblokkeerd()) ||
+           regel.soort == kSoortVast;
 }
 
 bool CIndelingVenster::GenereerAan() const {
@@ -121,8 +123,13 @@ void CIndelingVenster::Verwijderen() {
     if (!VerwijderenAan()) {
         return;
     }
-    lijst_.Verwijder(paarSelectie_);
-    paarSelectie_ = -1;
+    if (lijst_.Verwijder(paarSelectie_) == 0) {
+        paarSelectie_ = -1;
+    }
+}
+
+int CIndelingVenster::AltijdBlokkeren() {
+    return lijst_.AltijdBlokkeren(paarSelectie_);
 }
 
 void CIndelingVenster::Wissel() {
@@ -156,6 +163,6 @@ void CIndelingVenster::Print(bool uitslag, bool stand, std::string& afdruk) {
     CAfdrukKeuzes keuzes{uitslag, stand, settings.StandOpNieuwePagina() == 1,
                          settings.IndelingOpNieuwePagina() == 1};
     lijst_.Publiceer(keuzes, afdruk);
-    SchrijfIndelingHtml(app_);
+    PubliceerIndeling(app_);
     app_.BewaarHerstel();
 }

@@ -43,7 +43,8 @@ public:
     // "Toon alleen aktieve spelers": hides players, never their participation.
     void ZetAlleenAktief(bool aan);
 
-    // The pair list: Black, White, the text and the type, tab-separated.
+    // The pair list: Black, White, the text and the type, tab-separated, and
+    // after them the note of a fixed pair that is a rematch.
     std::vector<std::string> PaarRijen() const;
     int PaarSelectie() const { return paarSelectie_; }
     void SelecteerPaar(int rij);
@@ -54,13 +55,18 @@ public:
     bool ToevoegenAan() const;                                 // "-->"
     bool VerwijderenAan() const { return paarSelectie_ >= 0; } // "<--"
     bool WisselAan() const;                                    // "+/-" and "&Type"
+    bool AltijdBlokkerenAan() const { return lijst_.KanAltijdBlokkeren(paarSelectie_); }
     bool GenereerAan() const;
     bool PrintAan() const { return lijst_.Berekend(); } // "Print" and "?"
 
-    // "-->", "<--" and "+/-" on the selections.
+    // "-->", "<--" and "+/-" on the selections. "<--" on a pair that is
+    // always blocked asks first.
     void Toevoegen();
     void Verwijderen();
     void Wissel();
+    // "&Altijd blokkeren": the selected blocked pair is stored with the
+    // competition. 0, or -1 after a message.
+    int AltijdBlokkeren();
     // "Genereer": 0, or -1 after a message.
     int Genereer(CZoekVoortgang& voortgang, uint32_t zaad);
 

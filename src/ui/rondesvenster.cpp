@@ -1,5 +1,6 @@
 #include "ui/rondesvenster.h"
 
+#include "app/indelingovername.h"
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
 #include "base/melding.h"
@@ -26,11 +27,19 @@ void CRondesVenster::Selecteer(int rij) {
 int CRondesVenster::Toevoegen(const CUitslagenVenster& venster) {
     CRondes& rondes = app_.competitie.rondes;
     auto ronde = std::make_unique<CRonde>(rondes);
-    if (!venster(*ronde)) {
+    const bool uitIndeling = IndelingAangeboden(app_) &&
+                             Meld(OvernameVraag(app_.indeling), Knoppen::JaNee) == Antwoord::Ja;
+    if (uitIndeling) {
+        VulRondeUitIndeling(app_.indeling, rondes, *ronde);
+    }
+    if (!venster(*ronde, uitIndeling)) {
         return -1;
     }
     rondes.VoegRondeToe(std::move(ronde));
     Vul(rondes.Aantal() - 1);
+    if (uitIndeling) {
+        MarkeerOvergenomen(app_, rondes.Aantal());
+    }
     SchrijfRondeHtml(app_);
     app_.BewaarHerstel();
     return 0;
@@ -44,7 +53,7 @@ int CRondesVenster::Wijzigen(const CUitslagenVenster& venster) {
     const int rij = selectie_;
     CRonde kopie(rondes);
     kopie.KopieerVan(rondes.Ronde(rij));
-    const bool geaccepteerd = venster(kopie);
+    const bool geaccepteerd = venster(kopie, false);
     rondes.ZetGewijzigd();
     if (!geaccepteerd) {
         return -1;
@@ -65,9 +74,11 @@ int CRondesVenster::Verwijderen() {
              Knoppen::JaNee) != Antwoord::Ja) {
         return -1;
     }
-    if (app_.competitie.rondes.Verwijder(selectie_ + 1) != 0) {
+    const int positie = selectie_ + 1;
+    if (app_.competitie.rondes.Verwijder(positie) != 0) {
         return -1;
     }
+    NaVerwijderenRonde(app_, positie);
     Vul(-1);
     SchrijfRondeHtml(app_);
     app_.BewaarHerstel();

@@ -2,7 +2,8 @@
 // The rounds window: the identifications of the rounds in playing order. A
 // round is added or changed in the results window, on a round of its own
 // that enters the list only when that window is accepted; deleting asks
-// first. After every accepted change the include files are rewritten.
+// first. After every accepted change the include files are rewritten. A
+// published pairing that no round was made from is offered as the new round.
 
 #include <functional>
 #include <string>
@@ -16,8 +17,9 @@ inline constexpr const char* kRondesTitel = "Morvel Competitie Beheer / Rondes";
 class CRondesVenster {
 public:
     // Opens the results window on a round that is not in the list yet: true
-    // when it was closed with "&Ok".
-    using CUitslagenVenster = std::function<bool(CRonde&)>;
+    // when it was closed with "&Ok". `uitIndeling`: the round holds the games
+    // of the published pairing, whose results are entered next.
+    using CUitslagenVenster = std::function<bool(CRonde& ronde, bool uitIndeling)>;
 
     explicit CRondesVenster(CMorvelApp& app);
 
@@ -29,12 +31,16 @@ public:
     bool SelectieKnoppenAan() const { return selectie_ >= 0; }
 
     // "&Toevoegen": a new round in the results window, appended and selected
-    // when accepted. 0 when added, -1 when cancelled.
+    // when accepted. When a published pairing waits, the question whether to
+    // take it over comes first: "Ja" fills the round with its games and its
+    // bye, and once the round is accepted the pairing is no longer offered.
+    // 0 when added, -1 when cancelled.
     int Toevoegen(const CUitslagenVenster& venster);
     // "&Wijzigen" and the double click: the selected round is changed on a
     // copy, which is copied back when accepted. 0 when changed, -1 otherwise.
     int Wijzigen(const CUitslagenVenster& venster);
     // "&Verwijderen": the selected round, after the question. 0 when deleted.
+    // A pairing taken over into that round is offered again.
     int Verwijderen();
     // "&Afdrukken": the results listing of the selected round, or of the last
     // one when none is selected, into `lijst`. -1 when there is no round.

@@ -51,7 +51,8 @@ char VolgendResultaat(char resultaat) {
 
 } // namespace
 
-CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde) : app_(app), ronde_(ronde) {
+CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde, bool uitIndeling)
+    : app_(app), ronde_(ronde) {
     CStandFormules formules = ActieveStandFormules(app.settings);
     BerekenStand(app.competitie.spelers, app.competitie.rondes, -1, formules);
     identificatie_ = ronde.identificatie;
@@ -74,6 +75,10 @@ CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde) : app_(app), ronde_
     VulSpelers();
     gewijzigd_ = false;
     focus_ = identificatie_.empty() ? EFocus::Identificatie : EFocus::Zoek;
+    if (uitIndeling && !volgorde_.empty()) {
+        SelecteerUitslag(std::max(VolgendeZonderUitslag(-1), 0));
+        focus_ = EFocus::Uitslagen;
+    }
 }
 
 void CRondeVenster::VulSpelers() {
@@ -299,6 +304,76 @@ void CRondeVenster::Wissel() {
     ToonKlasse();
 }
 
+int CRondeVenster::VolgendeZonderUitslag(int na) const {
+    const int rijen = static_cast<int>(volgorde_.size());
+    for (int stap = 1; stap <= rijen; ++stap) {
+        const int rij = (na + stap) % rijen;
+        const CUitslag& u = uitslagen_[volgorde_[static_cast<size_t>(rij)]];
+        if (rij != na && u.soort == partij && u.resultaat == '?') {
+            return rij;
+        }
+    }
+    return -1;
+}
+
+int CRondeVenster::ZonderUitslag() const {
+    return static_cast<int>(
+        std::count_if(uitslagen_.begin(), uitslagen_.end(),
+                      [](const CUitslag& u) { return u.soort == partij && u.resultaat == '?'; }));
+}
+
+std::string CRondeVenster::ZonderUitslagTekst() const {
+    const auto partijen = std::count_if(uitslagen_.begin(), uitslagen_.end(),
+                                        [](const CUitslag& u) { return u.soort == partij; });
+    const int zonder = ZonderUitslag();
+    if (partijen == 0) {
+        return "";
+    }
+    if (zonder == 0) {
+        return "Alle partijen hebben een uitslag.";
+    }
+    return Formatteer("Nog %d van %ld partijen zonder uitslag.", zonder,
+                      static_cast<long>(partijen));
+}
+
+bool CRondeVenster::Toets(char teken) {
+    char resultaat = 0;
+    switch (teken) {
+    case '1':
+    case '+':
+        resultaat = '+';
+        break;
+    case '2':
+    case '-':
+        resultaat = '-';
+        break;
+    case '0':
+    case '=':
+    case 'j':
+    case 'J':
+        resultaat = '0';
+        break;
+    case '?':
+        resultaat = '?';
+        break;
+    default:
+        return false;
+    }
+    if (GeselecteerdeSoort() != partij) {
+        return false;
+    }
+    Geselecteerd().resultaat = resultaat;
+    ToonUitslag(uitslagSelectie_);
+    gewijzigd_ = true;
+    const int volgende = VolgendeZonderUitslag(uitslagSelectie_);
+    if (volgende >= 0) {
+        uitslagSelectie_ = volgende;
+    }
+    focus_ = EFocus::Uitslagen;
+    ToonKlasse();
+    return true;
+}
+
 int CRondeVenster::NieuweKlasse() {
     if (!NieuweKlasseAan()) {
         return -1;
@@ -324,15 +399,20 @@ int CRondeVenster::Ok() {
         return -1;
     }
     std::string identificatie = identificatie_;
-    NormaliseerWitruimte(identificatie);
-    if (identificatie.empty()) {
+    if (NormaliseerIdentificatie(identificatie) != 0) {
         focus_ = EFocus::Identificatie;
-        Meld("U bent verplicht een ronde-identificatie in te vullen.");
         return -1;
     }
-    if (ControleerIdentificatie(identificatie) != 0) {
-        focus_ = EFocus::Identificatie;
-        return -1;
+    if (const int zonder = ZonderUitslag(); zonder > 0) {
+        std::string vraag =
+            zonder == 1
+                ? std::string("Er is nog 1 partij zonder uitslag (niet genoteerd).")
+                : Formatteer("Er zijn nog %d partijen zonder uitslag (niet genoteerd).", zonder);
+        if (Meld(vraag + "\nDe ronde toch opslaan?", Knoppen::JaNee) != Antwoord::Ja) {
+            SelecteerUitslag(VolgendeZonderUitslag(-1));
+            focus_ = EFocus::Uitslagen;
+            return -1;
+        }
     }
     CSettings& settings = app_.settings;
     settings.SetUitslagToonAlleenAktieveSpelers(alleenAktief_ ? 1 : 0);

@@ -4,7 +4,8 @@
 // games, byes and class settings. An entry is built in two steps: the first
 // player makes an incomplete entry, the second turns it into a game; "+/-"
 // and "&Nieuwe klasse" turn an incomplete entry into a bye or a class
-// setting. The round handed in is filled only by "&Ok".
+// setting. A game's result is set with one key, after which the next game
+// without a result is selected. The round handed in is filled only by "&Ok".
 
 #include "data/ronde.h"
 
@@ -24,13 +25,15 @@ class CRondeVenster {
 public:
     // 0 name ascending, 1 name descending, 2 number ascending, 3 number descending.
     enum ESleutel : int32_t { kNaamOp = 0, kNaamAf = 1, kNummerOp = 2, kNummerAf = 3 };
-    enum class EFocus { Zoek, Identificatie };
+    enum class EFocus { Zoek, Identificatie, Uitslagen };
 
     // Opening: replays all rounds for the current classes, takes the filters
     // and the sort key from the settings, lists the entries of `ronde` (its
     // games, then its byes, then its class settings) and counts every
-    // player's entries in his `rondeTeller`.
-    CRondeVenster(CMorvelApp& app, CRonde& ronde);
+    // player's entries in his `rondeTeller`. `uitIndeling`: the round holds
+    // the games of the published pairing; the first game without a result is
+    // selected and the entry list gets the focus.
+    CRondeVenster(CMorvelApp& app, CRonde& ronde, bool uitIndeling = false);
 
     const std::string& Identificatie() const { return identificatie_; }
     // "Identificatie:"; a change of it alone is no change of the round.
@@ -79,6 +82,11 @@ public:
     bool KlasseVeldAan() const { return GeselecteerdeSoort() == onvolledig; }
     bool OkAan() const { return GeselecteerdeSoort() != onvolledig; }
 
+    // The games still without a result ("niet genoteerd"), and the line that
+    // says so below the entry list (empty without games).
+    int ZonderUitslag() const;
+    std::string ZonderUitslagTekst() const;
+
     bool Gewijzigd() const { return gewijzigd_; }
     EFocus Focus() const { return focus_; }
 
@@ -91,11 +99,18 @@ public:
     // "+/-", the "&Uitslag" head and the double click on an entry: the next
     // result of a game; a bye becomes incomplete and back.
     void Wissel();
+    // A key in the entry list with a game selected: "1" or "+" won by the
+    // first player, "2" or "-" won by the second, "0", "=" or "j" jigo, "?"
+    // not recorded. The next game without a result is selected then (from the
+    // top again after the last). False for any other key or entry.
+    bool Toets(char teken);
     // "&Nieuwe klasse": the selected incomplete entry becomes a class setting
     // with the class of the field. 0, or -1 after a message for a class below 1.
     int NieuweKlasse();
     // "&Ok": 0 when the round holds the window's work and the window closes,
-    // -1 after a message when the identification is missing or too long.
+    // -1 after a message when the identification is missing or too long, or
+    // when games without a result remain and the question whether to store
+    // the round anyway is answered "Nee" (the first of them is selected).
     int Ok();
     // "&Cancel", Escape and the close box: 0 when the window may close (after
     // the question when something changed), -1 when it stays open.
@@ -103,6 +118,9 @@ public:
 
 private:
     int32_t GeselecteerdeSoort() const; // -1 when no entry is selected
+    // The first row from `na` on (and then from the top) that is a game
+    // without a result, other than row `na` itself; -1 when there is none.
+    int VolgendeZonderUitslag(int na) const;
     CUitslag& Geselecteerd() {
         return uitslagen_[volgorde_[static_cast<size_t>(uitslagSelectie_)]];
     }

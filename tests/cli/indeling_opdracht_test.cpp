@@ -41,10 +41,15 @@ protected:
     }
 
     // The sheet of these pairs, as the listing writes it.
-    static std::string Blad(const std::vector<CIndItem>& items) {
+    struct CBladRegel {
+        std::string zwart;
+        std::string wit;
+        std::string tekst;
+    };
+    static std::string Blad(const std::vector<CBladRegel>& items) {
         CIndeling indeling;
-        for (const CIndItem& i : items) {
-            indeling.VoegToe(i.zwart, i.wit, i.tekst);
+        for (const CBladRegel& i : items) {
+            indeling.VoegToe(1, i.wit.empty() ? 0 : 2, i.zwart, i.wit, i.tekst);
         }
         std::string uit;
         LijstIndeling(indeling, "najaar", true, uit);

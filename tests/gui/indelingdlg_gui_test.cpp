@@ -108,17 +108,13 @@ TEST_F(IndelingDlg, EveryControlHasItsDutchTextAndTheFieldItsLabel) {
     Open();
     EXPECT_EQ(QString("Indeling"), venster->windowTitle());
     EXPECT_EQ((std::map<QString, QString>{{"Zoek:", "zoek"}}), LabelVelden(*venster));
-    const std::pair<const char*, const char*> knoppen[] = {{"toevoegen", "-->"},
-                                                           {"verwijderen", "<--"},
-                                                           {"wissel", "+/-"},
-                                                           {"genereer", "Genereer"},
-                                                           {"log", "?"},
-                                                           {"print", "Print"},
-                                                           {"sluiten", "&Sluiten"},
-                                                           {"sorteerNaam", "&Naam"},
-                                                           {"kopZwart", "&Zwart"},
-                                                           {"kopWit", "&Wit"},
-                                                           {"kopType", "&Type"}};
+    const std::pair<const char*, const char*> knoppen[] = {
+        {"toevoegen", "-->"},     {"verwijderen", "<--"},
+        {"wissel", "+/-"},        {"altijdBlokkeren", "&Altijd blokkeren"},
+        {"genereer", "Genereer"}, {"log", "?"},
+        {"print", "Print"},       {"sluiten", "&Sluiten"},
+        {"sorteerNaam", "&Naam"}, {"kopZwart", "&Zwart"},
+        {"kopWit", "&Wit"},       {"kopType", "&Type"}};
     for (const auto& [naam, tekst] : knoppen) {
         EXPECT_EQ(QString(tekst), Knop(naam)->text()) << naam;
     }
@@ -131,7 +127,8 @@ TEST_F(IndelingDlg, EveryControlHasItsDutchTextAndTheFieldItsLabel) {
     ASSERT_EQ(12, Spelers()->AantalRegels());
     EXPECT_EQ((QStringList{"-->", "Anneke de Wit"}), Rij(Spelers(), 0));
     EXPECT_EQ((QStringList{"", "Lucas Brouwer"}), Rij(Spelers(), 10));
-    for (const char* naam : {"toevoegen", "verwijderen", "wissel", "log", "print"}) {
+    for (const char* naam :
+         {"toevoegen", "verwijderen", "wissel", "altijdBlokkeren", "log", "print"}) {
         EXPECT_FALSE(Knop(naam)->isEnabled()) << naam;
     }
     EXPECT_TRUE(Knop("genereer")->isEnabled());
@@ -312,6 +309,54 @@ TEST_F(IndelingDlg, StopAsksFirstAndThenKeepsTheBestPairingFound) {
     const std::vector<std::string>& log = venster->Model().LogRegels();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ("Random pairing", log.front());
+}
+
+TEST_F(IndelingDlg, APairBlockedForGoodWithTheKeyboardIsThereEveryTimeTheWindowOpens) {
+    Open();
+    auto* zoek = Zoek<QLineEdit>("zoek");
+    for (const char* naam : {"gerda", "hans"}) {
+        zoek->selectAll();
+        QTest::keyClicks(zoek, naam);
+        TabNaar(Knop("toevoegen"));
+        Toets(Qt::Key_Space);
+        TabNaar(zoek);
+    }
+    EXPECT_EQ((QStringList{"Gerda Smit", "Hans de Graaf", "Geblokkeerd", "X", ""}),
+              Rij(Paren(), 0));
+    ASSERT_TRUE(Knop("altijdBlokkeren")->isEnabled());
+    Mnemonic(Qt::Key_A);
+    EXPECT_EQ(QString("Altijd geblokkeerd"), Paren()->Tekst(0, 2));
+    EXPECT_FALSE(Knop("altijdBlokkeren")->isEnabled());
+    EXPECT_FALSE(Knop("wissel")->isEnabled()); // never to be made a fixed pair
+    EXPECT_EQ(Paren(), QApplication::focusWidget());
+    venster.reset();
+
+    // Next time it is there from the start; "<--" asks, and "Nee" keeps it.
+    Open();
+    ASSERT_EQ(1, Paren()->AantalRegels());
+    EXPECT_EQ((QStringList{"Gerda Smit", "Hans de Graaf", "Altijd geblokkeerd", "X", ""}),
+              Rij(Paren(), 0));
+    TabNaar(Paren());
+    Toets(Qt::Key_Down);
+    EXPECT_EQ(0, venster->Model().PaarSelectie());
+    recorder.Verwacht("Gerda Smit en Hans de Graaf mogen nooit tegen elkaar spelen.\nDeze "
+                      "blokkade voorgoed vergeten?",
+                      Antwoord::Nee);
+    Klik("verwijderen");
+    EXPECT_EQ(1, Paren()->AantalRegels());
+    EXPECT_EQ(1u, app->blokkades.Lijst().size());
+}
+
+TEST_F(IndelingDlg, AFixedPairOfTheLastRoundSaysSoBesideIt) {
+    Open();
+    for (const char* naam : {"Anneke", "Els"}) {
+        ZoekSpeler(naam);
+        Klik("toevoegen");
+    }
+    Klik("wissel");
+    EXPECT_EQ((QStringList{"Els Bosman", "Anneke de Wit", "5 stenen, 0 komi", "F",
+                           "speelden 1 ronde geleden tegen elkaar"}),
+              Rij(Paren(), 0));
 }
 
 TEST_F(IndelingDlg, TheMainWindowsFunctionOpensItThroughTheOpener) {

@@ -46,6 +46,9 @@ const char* const kDataFile = "versie=2\n\n[Spelers]\n"
 
 const char* const kNegeerVraag =
     "Weet u zeker dat u de veranderingen wilt negeren en het venster wilt sluiten?";
+// The play evening keeps one game postponed.
+const char* const kUitgesteldVraag =
+    "Er is nog 1 partij zonder uitslag (niet genoteerd).\nDe ronde toch opslaan?";
 
 // The play evening of both tests, as the data file holds it afterwards.
 const char* const kAvond = "{15 okt}\r\n1 2 +\r\n3 4 -\r\n5 6 0\r\n7 8 +\r\n9 10 ?\r\n"
@@ -223,7 +226,7 @@ TEST_F(RondesDlg, EveryControlHasItsLabelAndText) {
 TEST_F(RondesDlg, APlayEveningWithTheKeyboardAlone) {
     Open();
     CVensterScript script;
-    script.VerwachtVenster([](QDialog& dialoog) {
+    script.VerwachtVenster([this](QDialog& dialoog) {
         Activeer(dialoog);
         auto* uitslagen = Kind<CMultiLineListBox>(dialoog, "uitslagen");
         auto* zoek = Kind<QLineEdit>(dialoog, "zoek");
@@ -276,6 +279,7 @@ TEST_F(RondesDlg, APlayEveningWithTheKeyboardAlone) {
         Toets(Qt::Key_Space);
         EXPECT_EQ(QString("nieuwe klasse"), uitslagen->Tekst(7, 2));
         EXPECT_EQ(QStringList(), Kolom(Kind<CMultiLineListBox>(dialoog, "spelers"), 1));
+        recorder.Verwacht(kUitgesteldVraag, Antwoord::Ja);
         Mnemonic(Qt::Key_O);
         return dialoog.result();
     });
@@ -292,7 +296,7 @@ TEST_F(RondesDlg, APlayEveningWithTheKeyboardAlone) {
 TEST_F(RondesDlg, APlayEveningWithTheMouse) {
     Open();
     CVensterScript script;
-    script.VerwachtVenster([](QDialog& dialoog) {
+    script.VerwachtVenster([this](QDialog& dialoog) {
         auto* spelers = Kind<CMultiLineListBox>(dialoog, "spelers");
         auto* uitslagen = Kind<CMultiLineListBox>(dialoog, "uitslagen");
         auto* naar = Kind<QPushButton>(dialoog, "toevoegen");
@@ -352,6 +356,7 @@ TEST_F(RondesDlg, APlayEveningWithTheMouse) {
         QTest::keyClicks(klasse, "76");
         QTest::mouseClick(Kind<QPushButton>(dialoog, "nieuweKlasse"), Qt::LeftButton);
         EXPECT_EQ(QString("nieuwe klasse"), uitslagen->Tekst(7, 2));
+        recorder.Verwacht(kUitgesteldVraag, Antwoord::Ja);
         QTest::mouseClick(ok, Qt::LeftButton);
         return dialoog.result();
     });
@@ -359,6 +364,60 @@ TEST_F(RondesDlg, APlayEveningWithTheMouse) {
     EXPECT_TRUE(script.Klaar());
     QTest::mouseClick(Knop("sluiten"), Qt::LeftButton);
     ControleerAvond();
+}
+
+TEST_F(RondesDlg, APublishedPairingTakenOverWithOneKeyPerResult) {
+    CIndeling& indeling = app->indeling;
+    indeling.VoegToe(4, 1, "Dirk Dam", "Anna Aal", "2 stenen, 5 komi");
+    indeling.VoegToe(5, 2, "Eva Ek", "Bert Bos", "          0 komi");
+    indeling.VoegToe(6, 3, "Frans Fok", "Cees Claes", "          5 komi");
+    indeling.VoegToe(7, 0, "Gerda Gans", "", "Uitgeloot");
+    indeling.gepubliceerd = {{22, 10, 2025}, 19, 45, 0};
+    ASSERT_EQ(0, app->BewaarIndeling());
+    Open();
+    CVensterScript script;
+    script.VerwachtVenster([this](QDialog& dialoog) {
+        Activeer(dialoog);
+        auto* uitslagen = Kind<CMultiLineListBox>(dialoog, "uitslagen");
+        auto* zonder = Kind<QLabel>(dialoog, "zonderUitslag");
+        EXPECT_EQ(QString("22 oktober"), Kind<QLineEdit>(dialoog, "identificatie")->text());
+        EXPECT_EQ((QStringList{"Dirk Dam", "Eva Ek", "Frans Fok", "Gerda Gans"}),
+                  Kolom(uitslagen, 0));
+        EXPECT_EQ((QStringList{"niet genoteerd", "niet genoteerd", "niet genoteerd", "uitgeloot"}),
+                  Kolom(uitslagen, 2));
+        EXPECT_EQ(uitslagen, QApplication::focusWidget());
+        EXPECT_EQ(0, uitslagen->Selectie());
+        EXPECT_EQ(QString("Nog 3 van 3 partijen zonder uitslag."), zonder->text());
+        // One key a game; the selection moves on by itself.
+        Typ("1");
+        Typ("=");
+        EXPECT_EQ(2, uitslagen->Selectie());
+        EXPECT_EQ(uitslagen, QApplication::focusWidget());
+        EXPECT_EQ(QString("Nog 1 van 3 partijen zonder uitslag."), zonder->text());
+        // "&Ok" with a game still open asks; "Nee" goes back to it.
+        recorder.Verwacht(kUitgesteldVraag, Antwoord::Nee);
+        Mnemonic(Qt::Key_O);
+        EXPECT_TRUE(dialoog.isVisible());
+        EXPECT_EQ(uitslagen, QApplication::focusWidget());
+        EXPECT_EQ(2, uitslagen->Selectie());
+        Typ("-");
+        EXPECT_EQ((QStringList{"1 - 0", "jigo", "0 - 1", "uitgeloot"}), Kolom(uitslagen, 2));
+        EXPECT_EQ(QString("Alle partijen hebben een uitslag."), zonder->text());
+        Mnemonic(Qt::Key_O);
+        return dialoog.result();
+    });
+    recorder.Verwacht("De indeling van 22 oktober 2025 19:45 (3 partijen, uitgeloot: Gerda Gans) "
+                      "overnemen als nieuwe ronde?",
+                      Antwoord::Ja);
+    Mnemonic(Qt::Key_T);
+    EXPECT_TRUE(script.Klaar());
+    EXPECT_EQ((QStringList{"1 okt", "22 oktober"}), Kolom(Rondes(), 0));
+    EXPECT_EQ(2, app->indeling.overgenomen);
+    EXPECT_TRUE(app->SluitAf(true));
+    EXPECT_NE(
+        std::string::npos,
+        LeesAlles(Datafile()).find("{22 oktober}\r\n4 1 +\r\n5 2 0\r\n6 3 -\r\n7 Uitgeloot\r\n"))
+        << LeesAlles(Datafile());
 }
 
 TEST_F(RondesDlg, ADoubleClickEditsARoundWhosePlayersAreHiddenAtOnce) {

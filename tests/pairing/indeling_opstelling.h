@@ -5,7 +5,9 @@
 
 #include "data/competitie.h"
 #include "melding_recorder.h"
+#include "pairing/indeling.h"
 #include "pairing/indelingslog.h"
+#include "pairing/indelingsregel.h"
 #include "pairing/indelingzoeker.h"
 #include "pairing/kostenmodel.h"
 #include "pairing/zoekvoortgang.h"
@@ -16,6 +18,16 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+// Entries and items as a failing test shows them.
+inline void PrintTo(const CIndelingsRegel& r, std::ostream* uit) {
+    *uit << "{" << r.zwart << " (" << r.zwartNummer << "), " << r.wit << " (" << r.witNummer
+         << "), '" << r.tekst << "', '" << r.soort << "', '" << r.opmerking << "'}";
+}
+inline void PrintTo(const CIndItem& i, std::ostream* uit) {
+    *uit << "{" << i.zwart << " (" << i.zwartNummer << "), " << i.wit << " (" << i.witNummer
+         << "), '" << i.tekst << "'}";
+}
 
 class CIndelingOpstelling {
 public:

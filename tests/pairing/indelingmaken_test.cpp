@@ -31,7 +31,7 @@ protected:
     CVoorgift voorgift{"0", "6", true};
     CTestVoortgang voortgang;
     CIndelingsLog log;
-    const CIndelingsRegel vast{"Vast1", "Vast2", "          5 komi", "F"};
+    const CIndelingsRegel vast{"Vast1", "Vast2", "          5 komi", "F", 6, 7};
     const std::string tekst = "0 stenen, 6,5 komi";
 };
 
@@ -47,9 +47,9 @@ TEST_F(IndelingMaken, VervangtBerekendeRegelsEnHoudtBlokkadesEnVasteParen) {
     Lijst verwacht = {
         vast,
         {"P2", "P1", "Geblokkeerd", "X"},
-        {"P0", "P2", tekst, ""},
-        {"P1", "P3", tekst, ""},
-        {"P4", "", "Uitgeloot", ""},
+        {"P0", "P2", tekst, "", 1, 3},
+        {"P1", "P3", tekst, "", 2, 4},
+        {"P4", "", "Uitgeloot", "", 5, 0},
     };
     EXPECT_EQ(lijst, verwacht);
     EXPECT_EQ(log.Regels().front(), "Volledige pairing");
@@ -57,6 +57,8 @@ TEST_F(IndelingMaken, VervangtBerekendeRegelsEnHoudtBlokkadesEnVasteParen) {
     CIndeling indeling;
     Publiceer(lijst, indeling);
     ASSERT_EQ(indeling.Aantal(), 4);
+    EXPECT_EQ(indeling.Items()[0], (CIndItem{6, 7, "Vast1", "Vast2", "          5 komi"}));
+    EXPECT_EQ(indeling.Items()[3], (CIndItem{5, 0, "P4", "", "Uitgeloot"}));
     EXPECT_EQ(indeling.Zwart(0), "Vast1");
     EXPECT_EQ(indeling.Tekst(0), "          5 komi");
     EXPECT_EQ(indeling.Zwart(1), "P0");

@@ -18,11 +18,12 @@ TEST(Indelingsregels, KleurenEnUitlotingAchteraan) {
     CVoorgift voorgift("V", "0", false); // as many stones as whole classes between them
     std::vector<CSpeler*> volgorde = {s[0], s[1], s[3], s[2], s[4], s[0], s[5]};
     std::vector<CIndelingsRegel> verwacht = {
-        {"Zwak", "Sterk", "0 stenen, 0 komi",
-         ""}, // 209 and 200: Black is the larger class, V counts whole classes
-        {"Gelijk2", "Gelijk1", "0 stenen, 0 komi", ""}, // equal classes: the first of the pair
-        {"Sterk", "Hoog", "1 steen, 0 komi", ""},       // 200 and 199
-        {"Bye", "", "Uitgeloot", ""},
+        // 209 and 200: Black is the larger class, V counts whole classes
+        {"Zwak", "Sterk", "0 stenen, 0 komi", "", 2, 1},
+        {"Gelijk2", "Gelijk1", "0 stenen, 0 komi", "", 4,
+         3},                                            // equal classes: the first of the pair
+        {"Sterk", "Hoog", "1 steen, 0 komi", "", 1, 5}, // 200 and 199
+        {"Bye", "", "Uitgeloot", "", 6, 0},
     };
     EXPECT_EQ(MaakParen(volgorde, voorgift), verwacht);
     volgorde.pop_back();
@@ -47,12 +48,12 @@ TEST(Indelingsregels, VastPaarZetDeGrootsteHeleKlasseOpZwart) {
     o.Speler("Bram", 212);
     o.Speler("Chris", 249);
     auto s = o.Deelnemers();
-    CIndelingsRegel verwacht{"Arend", "Bram", "2 stenen, 0 komi", "F"};
+    CIndelingsRegel verwacht{"Arend", "Bram", "2 stenen, 0 komi", "F", 1, 2};
     EXPECT_EQ(MaakVastPaar(*s[0], *s[1]), verwacht);
     EXPECT_EQ(MaakVastPaar(*s[1], *s[0]), verwacht);
     // 245 and 249 are both whole class 24: the first stays Black.
     EXPECT_EQ(MaakVastPaar(*s[0], *s[2]),
-              (CIndelingsRegel{"Arend", "Chris", "          5 komi", "F"}));
+              (CIndelingsRegel{"Arend", "Chris", "          5 komi", "F", 1, 3}));
 }
 
 } // namespace

@@ -167,8 +167,8 @@ protected:
 };
 
 TEST_F(HtmlIndeling, DatumRijZonderRegeleindeEnDeParen) {
-    indeling.VoegToe("Bert", "Jos\xE9", "2 stenen, komi 0.5");
-    indeling.VoegToe("Anna", "", "Uitgeloot");
+    indeling.VoegToe(2, 3, "Bert", "Jos\xE9", "2 stenen, komi 0.5");
+    indeling.VoegToe(1, 0, "Anna", "", "Uitgeloot");
     SchrijfIndelingHtml(Bron(), kHtmlAanmaken, indeling, Op(5, 3, 2026));
     EXPECT_EQ(Fixture("html/indeling.inc"), Inhoud("indeling.inc"));
     EXPECT_FALSE(nodig.Iets());

@@ -21,8 +21,8 @@ protected:
         CRonde& ronde = c.Ronde("12 mei");
         ronde.VoegToe(1, 2, '+');
         ronde.VoegToe(3);
-        indeling.VoegToe("Anna de Vries", "Cees", "2 stenen, 0,5 komi");
-        indeling.VoegToe("Bert", "", "Uitgeloot");
+        indeling.VoegToe(1, 3, "Anna de Vries", "Cees", "2 stenen, 0,5 komi");
+        indeling.VoegToe(2, 0, "Bert", "", "Uitgeloot");
         BerekenStand(c.spelers, c.rondes, -1, formules);
     }
 

@@ -103,8 +103,8 @@ TEST_F(LijstenTest, ResultsNameAPlayerMissingFromTheRegister) {
 
 TEST_F(LijstenTest, PairingSheet) {
     CIndeling indeling;
-    indeling.VoegToe(kBart, "Anna de Vries", "2 stenen, 6,5 komi");
-    indeling.VoegToe("Cees", "", "Uitgeloot");
+    indeling.VoegToe(1, 2, kBart, "Anna de Vries", "2 stenen, 6,5 komi");
+    indeling.VoegToe(3, 0, "Cees", "", "Uitgeloot");
     LijstIndeling(indeling, "Voorjaar 2024", true, uit);
     EXPECT_EQ(Fixture("lijst_indeling.txt"), uit);
 
@@ -134,7 +134,7 @@ TEST(LijstOpmaakTest, TitleIsCentredAndNeverShiftedLeft) {
 
 TEST(IndelingTest, ItemsPastTheEndAreEmpty) {
     CIndeling indeling;
-    indeling.VoegToe("Zwart", "Wit", "1 steen, 6,5 komi");
+    indeling.VoegToe(1, 2, "Zwart", "Wit", "1 steen, 6,5 komi");
     EXPECT_EQ(1, indeling.Aantal());
     EXPECT_EQ("Wit", indeling.Wit(0));
     EXPECT_EQ("", indeling.Zwart(1));

@@ -1,6 +1,7 @@
 // The rounds window's rules, driven without Qt: the results window is
 // replaced by a function that works on the round it is given.
 
+#include "app/morvelapp.h"
 #include "rondes_opstelling.h"
 #include "ui/rondesvenster.h"
 #include "ui/rondevenster.h"
@@ -40,7 +41,7 @@ protected:
     // A results window that enters Anna against Cees and closes with "&Ok"
     // under `identificatie`, or with "&Cancel" when that is empty.
     CRondesVenster::CUitslagenVenster Venster(std::string identificatie) {
-        return [this, identificatie](CRonde& ronde) {
+        return [this, identificatie](CRonde& ronde, bool) {
             CRondeVenster venster(*app, ronde);
             venster.ZetVerbergVerwerkt(false);
             for (const char* naam : {"anna", "cees"}) {
@@ -158,6 +159,105 @@ TEST_F(RondesVenster, PrintingTakesTheSelectedRoundOrTheLast) {
     }
     EXPECT_EQ(-1, venster.Afdrukken(lijst)); // no round: nothing to print
     EXPECT_EQ("", lijst);
+}
+
+// What the results window got from "&Toevoegen", and closes with.
+struct CGeopend {
+    std::string identificatie;
+    std::vector<CUitslag> uitslagen;
+    bool uitIndeling = false;
+};
+
+TEST_F(RondesVenster, APublishedPairingIsOfferedOnceAsTheNewRound) {
+    CIndeling& indeling = app->indeling;
+    indeling.VoegToe(2, 1, "Bert Bos", "Anna Aal", "2 stenen, 0 komi");
+    indeling.VoegToe(3, 0, "Cees Claes", "", "Uitgeloot");
+    indeling.gepubliceerd = {{3, 3, 2025}, 20, 15, 7};
+    ASSERT_EQ(0, app->BewaarIndeling());
+    const char* const vraag =
+        "De indeling van 3 maart 2025 20:15 (1 partij, uitgeloot: Cees Claes) "
+        "overnemen als nieuwe ronde?";
+    CGeopend geopend;
+    // Records what it was given and accepts with one key for the game.
+    auto venster = [&](CRonde& ronde, bool uitIndeling) {
+        geopend = {ronde.identificatie, ronde.Uitslagen(), uitIndeling};
+        CRondeVenster v(*app, ronde, uitIndeling);
+        if (uitIndeling) {
+            EXPECT_EQ(CRondeVenster::EFocus::Uitslagen, v.Focus());
+            EXPECT_EQ(0, v.UitslagSelectie());
+            EXPECT_TRUE(v.Toets('1'));
+        } else {
+            v.ZetIdentificatie("handmatig");
+        }
+        return v.Ok() == 0;
+    };
+
+    CRondesVenster rondes(*app);
+    recorder.Verwacht(vraag, Antwoord::Nee);
+    ASSERT_EQ(0, rondes.Toevoegen(venster));
+    EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen); // "Ja" the default
+    EXPECT_FALSE(geopend.uitIndeling);
+    EXPECT_TRUE(geopend.uitslagen.empty());
+    EXPECT_EQ(0, indeling.overgenomen);
+
+    recorder.Verwacht(vraag, Antwoord::Ja);
+    ASSERT_EQ(0, rondes.Toevoegen(venster));
+    EXPECT_TRUE(geopend.uitIndeling);
+    EXPECT_EQ("3 maart", geopend.identificatie);
+    ASSERT_EQ(2u, geopend.uitslagen.size());
+    EXPECT_EQ(partij, geopend.uitslagen[0].soort);
+    EXPECT_EQ(2, geopend.uitslagen[0].speler1); // Black first
+    EXPECT_EQ(1, geopend.uitslagen[0].speler2);
+    EXPECT_EQ('?', geopend.uitslagen[0].resultaat);
+    EXPECT_EQ(uitgeloot, geopend.uitslagen[1].soort);
+    EXPECT_EQ(3, geopend.uitslagen[1].speler1);
+    std::vector<std::string> regels;
+    app->competitie.rondes.Ronde(3).SchrijfLijst(regels, 2);
+    EXPECT_EQ((Rijen{"{3 maart}", "2 1 +", "3 Uitgeloot"}), regels);
+    EXPECT_EQ(4, indeling.overgenomen);
+    EXPECT_TRUE(Bevat(LeesAlles(tmp.Bestand(".rondes.txt.indeling")), "\r\novergenomen=4\r\n"));
+
+    // Not offered again, also after a restart, until its round is deleted.
+    app->LeesIndeling();
+    EXPECT_EQ(4, indeling.overgenomen);
+    ASSERT_EQ(0, rondes.Toevoegen(venster));
+    EXPECT_FALSE(geopend.uitIndeling);
+    rondes.Selecteer(0); // an earlier round: the mark follows its round
+    recorder.Verwacht(kVerwijderVraag, Antwoord::Ja);
+    ASSERT_EQ(0, rondes.Verwijderen());
+    EXPECT_EQ(3, indeling.overgenomen);
+    rondes.Selecteer(2);
+    recorder.Verwacht(kVerwijderVraag, Antwoord::Ja);
+    ASSERT_EQ(0, rondes.Verwijderen());
+    EXPECT_EQ(0, indeling.overgenomen);
+    EXPECT_TRUE(Bevat(LeesAlles(tmp.Bestand(".rondes.txt.indeling")), "\r\novergenomen=0\r\n"));
+    recorder.Verwacht(vraag, Antwoord::Ja);
+    ASSERT_EQ(0, rondes.Toevoegen(venster));
+    EXPECT_TRUE(geopend.uitIndeling);
+}
+
+TEST_F(RondesVenster, APairingNamingARemovedPlayerGivesTheOtherGames) {
+    CIndeling& indeling = app->indeling;
+    indeling.VoegToe(2, 9, "Bert Bos", "Weg", "x");
+    indeling.VoegToe(3, 1, "Cees Claes", "Anna Aal", "y");
+    indeling.VoegToe(8, 0, "Ook Weg", "", "Uitgeloot");
+    indeling.gepubliceerd = {{9, 10, 2025}, 9, 5, 0};
+    CRondesVenster rondes(*app);
+    recorder.Verwacht("De indeling van 9 oktober 2025 09:05 (2 partijen, uitgeloot: Ook Weg) "
+                      "overnemen als nieuwe ronde?",
+                      Antwoord::Ja);
+    recorder.Verwacht("Deze partijen van de indeling noemen een speler die niet meer in de "
+                      "ledenlijst staat en zijn niet overgenomen:\n  Bert Bos - Weg\n  Ook Weg "
+                      "(uitgeloot)");
+    std::vector<CUitslag> uitslagen;
+    EXPECT_EQ(-1, rondes.Toevoegen([&](CRonde& ronde, bool) {
+        uitslagen = ronde.Uitslagen();
+        return false;
+    }));
+    ASSERT_EQ(1u, uitslagen.size());
+    EXPECT_EQ(3, uitslagen[0].speler1);
+    EXPECT_FALSE(app->competitie.rondes.IsGewijzigd()); // cancelled: nothing changed
+    EXPECT_EQ(0, indeling.overgenomen);
 }
 
 } // namespace

@@ -346,4 +346,116 @@ TEST_F(RondeVenster, CancelAsksOnlyAfterAChangeOfTheEntries) {
     EXPECT_EQ("", nieuw->identificatie);
 }
 
+// A round of three games without results and a bye, as a pairing gives it.
+class RondeVensterUitIndeling : public RondeVenster {
+protected:
+    void SetUp() override {
+        RondeVenster::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        nieuw->identificatie = "15 okt";
+        for (auto [zwart, wit] : {std::pair{2, 1}, {6, 3}, {5, 4}}) {
+            ASSERT_EQ(0, nieuw->VoegToe(zwart, wit, '?'));
+        }
+        ASSERT_EQ(0, nieuw->VoegToe(3));
+        app->competitie.rondes.WisGewijzigd();
+    }
+
+    static std::string Resultaten(const CRondeVenster& venster) {
+        std::string resultaten;
+        for (const std::string& rij : venster.UitslagRijen()) {
+            resultaten += rij.substr(rij.rfind('\t') + 1) + "|";
+        }
+        return resultaten;
+    }
+};
+
+TEST_F(RondeVensterUitIndeling, OneKeyGivesAResultAndMovesOnToTheNextGameWithout) {
+    CRondeVenster venster(*app, *nieuw, true);
+    EXPECT_EQ(CRondeVenster::EFocus::Uitslagen, venster.Focus());
+    EXPECT_EQ(0, venster.UitslagSelectie());
+    EXPECT_FALSE(venster.Gewijzigd());
+    EXPECT_EQ("Nog 3 van 3 partijen zonder uitslag.", venster.ZonderUitslagTekst());
+
+    const struct {
+        char toets;
+        int rij; // selected before the key
+        const char* tekst;
+    } gevallen[] = {{'1', 0, "1 - 0"}, {'-', 1, "0 - 1"}, {'=', 2, "jigo"}};
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(g.rij, venster.UitslagSelectie()) << g.toets;
+        EXPECT_TRUE(venster.Toets(g.toets)) << g.toets;
+        EXPECT_EQ(g.tekst, venster.UitslagRijen()[static_cast<size_t>(g.rij)].substr(
+                               venster.UitslagRijen()[static_cast<size_t>(g.rij)].rfind('\t') + 1));
+    }
+    // No game without a result left: the selection stays where it is.
+    EXPECT_EQ(2, venster.UitslagSelectie());
+    EXPECT_EQ("Alle partijen hebben een uitslag.", venster.ZonderUitslagTekst());
+    EXPECT_TRUE(venster.Gewijzigd());
+
+    // The other keys of each result, on a game chosen again.
+    for (auto [toets, tekst] : {std::pair{'2', "0 - 1"},
+                                {'0', "jigo"},
+                                {'j', "jigo"},
+                                {'J', "jigo"},
+                                {'?', "niet genoteerd"},
+                                {'1', "1 - 0"}}) {
+        venster.SelecteerUitslag(1);
+        EXPECT_TRUE(venster.Toets(toets)) << toets;
+        EXPECT_EQ(std::string("Eva Ek\tCees Claes\t") + tekst, venster.UitslagRijen()[1]) << toets;
+    }
+    // A postponed game is found again from the top.
+    venster.SelecteerUitslag(0);
+    EXPECT_TRUE(venster.Toets('?'));
+    venster.SelecteerUitslag(2);
+    EXPECT_TRUE(venster.Toets('0'));
+    EXPECT_EQ(0, venster.UitslagSelectie());
+
+    // Other keys, and keys on a bye, change nothing.
+    for (char toets : {'x', '3', ' ', 'W'}) {
+        EXPECT_FALSE(venster.Toets(toets)) << toets;
+    }
+    venster.SelecteerUitslag(3);
+    EXPECT_FALSE(venster.Toets('1'));
+    EXPECT_EQ("Cees Claes\t\tuitgeloot", venster.UitslagRijen()[3]);
+    // "+/-" keeps cycling.
+    venster.SelecteerUitslag(0);
+    venster.Wissel();
+    EXPECT_EQ("1 - 0|1 - 0|jigo|uitgeloot|", Resultaten(venster));
+}
+
+TEST_F(RondeVensterUitIndeling, OkWithGamesWithoutAResultAsksWhetherToStoreTheRoundAnyway) {
+    CRondeVenster venster(*app, *nieuw, true);
+    EXPECT_TRUE(venster.Toets('1'));
+    const std::string vraag = "Er zijn nog 2 partijen zonder uitslag (niet genoteerd).\nDe ronde "
+                              "toch opslaan?";
+    recorder.Verwacht(vraag, Antwoord::Nee);
+    EXPECT_EQ(-1, venster.Ok());
+    EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen);
+    EXPECT_EQ(1, venster.UitslagSelectie()); // the first of them
+    EXPECT_EQ(CRondeVenster::EFocus::Uitslagen, venster.Focus());
+    EXPECT_EQ(4u, nieuw->Uitslagen().size()); // the round untouched
+    EXPECT_EQ('?', nieuw->Uitslagen()[0].resultaat);
+
+    EXPECT_TRUE(venster.Toets('0'));
+    recorder.Verwacht("Er is nog 1 partij zonder uitslag (niet genoteerd).\nDe ronde toch opslaan?",
+                      Antwoord::Ja);
+    ASSERT_EQ(0, venster.Ok());
+    std::vector<std::string> regels;
+    nieuw->SchrijfLijst(regels, 2);
+    EXPECT_EQ((Rijen{"{15 okt}", "2 1 +", "6 3 0", "5 4 ?", "3 Uitgeloot"}), regels);
+}
+
+TEST_F(RondeVensterUitIndeling, APlayerWhoDidNotComeIsTakenOutOrReplaced) {
+    CRondeVenster venster(*app, *nieuw, true);
+    // Bert did not come: his game goes, and Anna gets a bye instead.
+    venster.SelecteerUitslag(0);
+    venster.Verwijderen();
+    Kies(venster, "Anna A");
+    venster.Wissel();
+    EXPECT_EQ((Rijen{"Eva Ek\tCees Claes\tniet genoteerd", "anna Berg\tDirk Dam\tniet genoteerd",
+                     "Cees Claes\t\tuitgeloot", "Anna Aal\t\tuitgeloot"}),
+              venster.UitslagRijen());
+    EXPECT_EQ("Nog 2 van 2 partijen zonder uitslag.", venster.ZonderUitslagTekst());
+}
+
 } // namespace
