@@ -123,6 +123,57 @@ TEST(IndelingsBestand, AFaultyLineIsNamedAndNothingIsRead) {
     EXPECT_EQ(4, indeling.overgenomen);
 }
 
+// Lines made of the pieces of real lines, shuffled and damaged: every text is
+// read or refused with a reason, and what is read writes back to a text that
+// reads the same.
+TEST(IndelingsBestand, AnyTextIsReadOrRefusedAndWhatIsReadComesBack) {
+    static const std::string kStukken[] = {"versie=",
+                                           "1",
+                                           "2",
+                                           "gepubliceerd=",
+                                           "2025-03-03 20:15:07",
+                                           "2025-02-30 20:15:07",
+                                           "overgenomen=",
+                                           "paar=",
+                                           "paar=3\t7\tA\tB\tC",
+                                           "\t",
+                                           "\\",
+                                           "\\t",
+                                           "0",
+                                           "-1",
+                                           "99999999999",
+                                           "=",
+                                           "\r",
+                                           "\n",
+                                           "\r\n",
+                                           "Anna",
+                                           "\xE9",
+                                           std::string(1, '\0')};
+    std::mt19937 toeval(28);
+    int gelezen = 0;
+    for (int geval = 0; geval < 20000; ++geval) {
+        std::string tekst = toeval() % 8 == 0 ? "" : std::string(kIndelingsBestandKop) + "\r\n";
+        for (size_t i = 0, n = toeval() % 14; i < n; ++i) {
+            tekst += toeval() % 3 == 0 ? "\n" : kStukken[toeval() % std::size(kStukken)];
+        }
+        if (toeval() % 2 == 0) {
+            tekst += "\nversie=1\ngepubliceerd=2025-03-03 20:15:07\n";
+        }
+        CIndeling indeling;
+        std::string fout;
+        if (Lees(tekst, indeling, fout) != 0) {
+            EXPECT_FALSE(fout.empty()) << geval;
+            EXPECT_TRUE(indeling.Leeg()) << geval;
+            continue;
+        }
+        ++gelezen;
+        CIndeling terug;
+        ASSERT_EQ(0, Lees(IndelingsBestandTekst(indeling), terug, fout)) << geval << ": " << fout;
+        EXPECT_EQ(indeling, terug) << geval;
+    }
+    EXPECT_GT(gelezen, 100); // the generator does reach files that read
+}
+
 TEST(BlokkadeBestand, WhatIsWrittenReadsBackTheSameAndAPairIsKeptOnce) {
     CBlijvendeBlokkades blokkades;
     EXPECT_TRUE(blokkades.VoegToe({3, 7, "Anna Aal", "Bert Bos"}));
