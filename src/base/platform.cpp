@@ -22,6 +22,29 @@
 
 namespace {
 
+// A file descriptor that closes itself; Sluit reports a close error.
+class CBestandsNummer {
+public:
+    explicit CBestandsNummer(int fd) : fd_(fd) {}
+    ~CBestandsNummer() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    CBestandsNummer(const CBestandsNummer&) = delete;
+    CBestandsNummer& operator=(const CBestandsNummer&) = delete;
+
+    int Nummer() const { return fd_; }
+    bool Sluit() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
 bool SchrijfAlles(int fd, std::string_view tekst) {
     while (!tekst.empty()) {
         ssize_t n = ::write(fd, tekst.data(), tekst.size());
@@ -166,6 +189,11 @@ constexpr CInternetFout kInternetFouten[] = {
     {12110, "Er loopt al een bestandsoverdracht."},
     {12111, "De FTP-sessie is afgebroken."},
     {12112, "De server kent geen passieve mode."},
+    {kFoutGeenGewoonBestand, "Het is geen gewoon bestand, maar een pijp (FIFO), een apparaat of "
+                             "een socket; Morvel leest en schrijft alleen gewone bestanden."},
+    {kFoutTeGroot, "Het bestand is groter dan 64 MB; zo groot is geen bestand van Morvel."},
+    {kFoutAlleenLezen, "Het bestand is alleen-lezen gemaakt; Morvel vervangt het niet. Maak het "
+                       "eerst weer schrijfbaar als het toch vervangen moet worden."},
 };
 
 constexpr size_t kMaxFoutTekst = 1023;
@@ -258,21 +286,52 @@ bool VerwijderBestand(const std::string& pad) {
 }
 
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout) {
-    std::FILE* f = std::fopen(Cp1252NaarUtf8(pad).c_str(), "rb");
-    if (!f) {
+    switch (LeesGewoonBestand(pad, static_cast<size_t>(kMaxBestandsGrootte), inhoud, fout)) {
+    case LeesUitkomst::Gelezen:
+        return true;
+    case LeesUitkomst::GeenBestand: {
+        struct stat info {};
+        bool map = ::stat(Cp1252NaarUtf8(pad).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        fout = map ? EISDIR : kFoutGeenGewoonBestand;
+        return false;
+    }
+    case LeesUitkomst::TeGroot:
+        fout = kFoutTeGroot;
+        return false;
+    default:
+        return false; // `fout` tells why
+    }
+}
+
+namespace {
+
+// MagOverschrijven for a path in the file system's UTF-8.
+bool MagVervangen(const std::string& pad, int& fout) {
+    struct stat info {};
+    if (::stat(pad.c_str(), &info) != 0) {
+        return true; // nothing there yet: the write itself reports a missing folder
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fout = S_ISDIR(info.st_mode) ? EISDIR : kFoutGeenGewoonBestand;
+        return false;
+    }
+    // Without any write bit the file was made read-only on purpose, also for root.
+    if ((info.st_mode & 0222) == 0) {
+        fout = kFoutAlleenLezen;
+        return false;
+    }
+    // A file this process may not write would otherwise be replaced through its folder.
+    if (::access(pad.c_str(), W_OK) != 0) {
         fout = errno;
         return false;
     }
-    inhoud.clear();
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        inhoud.append(buffer, n);
-    }
-    bool goed = !std::ferror(f);
-    fout = goed ? 0 : errno;
-    std::fclose(f);
-    return goed;
+    return true;
+}
+
+} // namespace
+
+bool MagOverschrijven(const std::string& pad, int& fout) {
+    return MagVervangen(Cp1252NaarUtf8(pad), fout);
 }
 
 LeesUitkomst LeesGewoonBestand(const std::string& pad, size_t maximum, std::string& inhoud,
@@ -337,7 +396,7 @@ bool IsGeenGewoonBestand(const std::string& pad) {
 bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud, int& fout,
                           bool prive) {
     std::string pad;
-    if (!VolgKoppelingen(Cp1252NaarUtf8(pad1252), pad, fout)) {
+    if (!VolgKoppelingen(Cp1252NaarUtf8(pad1252), pad, fout) || !MagVervangen(pad, fout)) {
         return false;
     }
     // A short name of its own, so that a file name of any allowed length can be
@@ -381,42 +440,29 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
     return true;
 }
 
-namespace {
-
-// A file descriptor that closes itself; Sluit reports a close error.
-class CBestandsNummer {
-public:
-    explicit CBestandsNummer(int fd) : fd_(fd) {}
-    ~CBestandsNummer() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    CBestandsNummer(const CBestandsNummer&) = delete;
-    CBestandsNummer& operator=(const CBestandsNummer&) = delete;
-
-    int Nummer() const { return fd_; }
-    bool Sluit() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-} // namespace
-
 KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout) {
     fout = 0;
-    CBestandsNummer in(::open(Cp1252NaarUtf8(bron).c_str(), O_RDONLY | O_CLOEXEC));
+    CBestandsNummer in(::open(Cp1252NaarUtf8(bron).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (in.Nummer() < 0 || ::flock(in.Nummer(), LOCK_SH | LOCK_NB) != 0) {
         fout = errno;
         return KopieUitkomst::BronNietOpen;
     }
+    struct stat bronSoort {};
+    if (::fstat(in.Nummer(), &bronSoort) != 0) {
+        fout = errno;
+        return KopieUitkomst::BronNietOpen;
+    }
+    if (!S_ISREG(bronSoort.st_mode)) {
+        fout = S_ISDIR(bronSoort.st_mode) ? EISDIR : kFoutGeenGewoonBestand;
+        return KopieUitkomst::BronNietOpen;
+    }
     // Opened without emptying it: a target in use elsewhere stays as it is.
-    CBestandsNummer uit(::open(Cp1252NaarUtf8(doel).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    // O_NONBLOCK: a pipe there would otherwise hold the copy up until refused below.
+    if (!MagOverschrijven(doel, fout)) {
+        return KopieUitkomst::DoelNietOpen;
+    }
+    CBestandsNummer uit(
+        ::open(Cp1252NaarUtf8(doel).c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (uit.Nummer() < 0 || ::flock(uit.Nummer(), LOCK_EX | LOCK_NB) != 0) {
         fout = errno;
         return KopieUitkomst::DoelNietOpen;

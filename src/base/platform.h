@@ -10,7 +10,18 @@
 // The system's text for an error number (errno), or the fallback text when it has none.
 std::string SysteemFoutTekst(long code);
 
-// Reads a whole file. Returns false and sets `fout` (errno) when it cannot be read.
+// Reasons of the program's own why a file is refused, in place of an errno;
+// SysteemFoutTekst gives their Dutch texts.
+inline constexpr int kFoutGeenGewoonBestand = 13001; // a pipe, a device or a socket
+inline constexpr int kFoutTeGroot = 13002;           // above kMaxBestandsGrootte
+inline constexpr int kFoutAlleenLezen = 13003;       // made read-only by the user
+// The largest file that is read whole: far above any real data file or profile.
+inline constexpr int64_t kMaxBestandsGrootte = int64_t{64} * 1024 * 1024;
+
+// Reads a whole file. Returns false and sets `fout` (errno or one of the codes
+// above) when it cannot be read: only a regular file (a link to one is fine)
+// of at most kMaxBestandsGrootte bytes is read, so a folder, a pipe or a
+// device is refused at once and nothing waits on it.
 bool LeesBestand(const std::string& pad, std::string& inhoud, int& fout);
 
 // How reading a file that must be a regular one ended.
@@ -29,6 +40,12 @@ LeesUitkomst LeesGewoonBestand(const std::string& pad, size_t maximum, std::stri
 // Something exists at `pad` that is not a regular file (a symbolic link to
 // one counts as one).
 bool IsGeenGewoonBestand(const std::string& pad);
+// Whether a write may replace what stands at `pad` (links followed): nothing
+// yet, or a regular file that the user has not made read-only and that this
+// process may write. False with `fout` set (EISDIR, kFoutGeenGewoonBestand,
+// kFoutAlleenLezen, or the errno of the check) otherwise. Every writer of the
+// program calls it before it replaces or empties a file.
+bool MagOverschrijven(const std::string& pad, int& fout);
 
 // The time of the last change of the file at `pad`, in seconds since 1970.
 bool WijzigingsTijd(const std::string& pad, int64_t& seconden);
@@ -50,8 +67,9 @@ bool VerwijderBestand(const std::string& pad);
 // of its own for `pad`, and temporary files of `pad` that an interrupted
 // write left behind are removed first. A symbolic link is written through. A new file gets the
 // permissions the process would give it; an existing file keeps its own; with `prive` the file
-// is readable and writable by its owner only (0600) from the moment its text is written. Returns
-// false and sets `fout` (errno) on any failure, leaving the old file untouched.
+// is readable and writable by its owner only (0600) from the moment its text is written. What
+// MagOverschrijven refuses is left alone. Returns false and sets `fout` (errno or a code above)
+// on any failure, leaving the old file untouched.
 bool SchrijfBestandVeilig(const std::string& pad, const std::string& inhoud, int& fout,
                           bool prive = false);
 
@@ -61,7 +79,8 @@ enum class KopieUitkomst { Gelukt, BronNietOpen, DoelNietOpen, SchrijfFout, Lees
 // Copies the file `bron` to `doel` in blocks of 16384 bytes. While it copies
 // the source holds a shared lock (no writer that locks may change it) and the
 // target an exclusive one; a target that another process holds locked, or
-// that is the source itself, is refused before anything of it is emptied.
+// that is the source itself, is refused before anything of it is emptied, and
+// so is a source or a target that is not a regular file (MagOverschrijven).
 KopieUitkomst KopieerBestand(const std::string& bron, const std::string& doel, int& fout);
 
 // Starts `programma` as a process of its own with `argumenten`, each handed over

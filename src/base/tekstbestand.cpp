@@ -1,6 +1,7 @@
 #include "base/tekstbestand.h"
 
 #include "base/codering.h"
+#include "base/platform.h"
 
 #include <cerrno>
 
@@ -15,6 +16,9 @@ bool CTekstBestand::Open(const std::string& pad) {
         std::fclose(bestand_);
     }
     fout_ = 0;
+    if (!MagOverschrijven(pad, fout_)) {
+        return false;
+    }
     bestand_ = std::fopen(Cp1252NaarUtf8(pad).c_str(), "wb");
     if (!bestand_) {
         fout_ = errno != 0 ? errno : EIO;

@@ -13,7 +13,8 @@ public:
     CTekstBestand& operator=(const CTekstBestand&) = delete;
 
     // Creates the file at `pad` (Windows-1252), truncating an older one. False
-    // with Fout() set when it cannot be opened.
+    // with Fout() set when it cannot be opened, or when MagOverschrijven refuses
+    // what stands there.
     bool Open(const std::string& pad);
     // Writes `tekst` with every "\n" as "\r\n". A failure is remembered.
     void Schrijf(std::string_view tekst);

@@ -2,6 +2,7 @@
 
 #include "base/mappen.h"
 #include "base/platform.h"
+#include "bestandsgrens.h"
 #include "data/competitie.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
@@ -104,13 +105,17 @@ TEST(FileCopy, SchrijfEnLeesfoutenWordenGemeld) {
     CTijdelijkeMap tmp;
     CMeldingRecorder recorder;
     SchrijfAlles(tmp.Bestand("bron"), Bytes(40000));
-    recorder.Verwacht("FileCopy\nSchrijffout!\n(" + SysteemFoutTekst(ENOSPC) + ")");
-    EXPECT_EQ(-1, FileCopy(tmp.Bestand("bron"), "/dev/full"));
+    {
+        CBestandsGrens vol(1000); // a disk that fills up half way
+        recorder.Verwacht("FileCopy\nSchrijffout!\n(" + SysteemFoutTekst(EFBIG) + ")");
+        EXPECT_EQ(-1, FileCopy(tmp.Bestand("bron"), tmp.Bestand("doel")));
+    }
 
-    // A source that cannot be read is not passed off as an empty copy.
+    // A source that is no regular file is refused, never passed off as an empty copy.
     MaakMappen(tmp.Bestand("map"), false);
-    recorder.Verwacht("FileCopy\nLeesfout!\n(" + SysteemFoutTekst(EISDIR) + ")");
-    EXPECT_EQ(-1, FileCopy(tmp.Bestand("map"), tmp.Bestand("doel")));
+    recorder.Verwacht("FileCopy\nKan het source bestand niet openen om te lezen.\n'" +
+                      tmp.Bestand("map") + "'\n(" + SysteemFoutTekst(EISDIR) + ")");
+    EXPECT_EQ(-1, FileCopy(tmp.Bestand("map"), tmp.Bestand("doel2")));
 }
 
 namespace {
