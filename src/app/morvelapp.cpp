@@ -125,6 +125,7 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
     }
     VerwijderHerstel();
     std::error_code mapFout;
+    bool mapWasEr = IsMap(map);
     fs::create_directories(NaarFsPad(map), mapFout);
     if (!IsMap(map)) {
         Meld("Kan de nieuwe map niet maken.\n'" + map + "'\n(" +
@@ -167,6 +168,14 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
     geopend_ = naam;
     gelezen_ = true;
     if (competitie.Schrijf() != 0) {
+        // Nothing of the new competition stays behind, so that a retry (after
+        // space was freed, say) finds the name free; the old one was written above.
+        competitie.Sluit();
+        geopend_.clear();
+        gelezen_ = false;
+        if (!mapWasEr) {
+            fs::remove(NaarFsPad(map), mapFout);
+        }
         return -1;
     }
     if (!blokkades.Leeg()) {

@@ -103,7 +103,9 @@ public:
     // always blocked; there are no rounds, and
     // the new data file is written in format 2. An existing data file is never
     // overwritten. 0 when made, -1 after a message (nothing changed when the
-    // name was refused or the open competition could not be written).
+    // name was refused or the open competition could not be written). When
+    // the new data file cannot be written, the folder made for it is removed
+    // again and no competition is open.
     int MaakNieuweCompetitie(const std::string& naam, const std::string& bronMap,
                              EBeginKlasse klassen);
 

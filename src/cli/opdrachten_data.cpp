@@ -6,6 +6,7 @@
 #include "base/witruimte.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/schrijfcontrole.h"
 
 namespace {
 
@@ -51,6 +52,9 @@ int OpdrachtHerschrijf(const CArgumenten& argumenten) {
         CCompetitie& competitie = app.competitie;
         if (!Open(app, argumenten.woorden[0])) {
             return kNietGelezen;
+        }
+        if (!MagCompetitieSchrijven(argumenten, competitie)) {
+            return kGemeld;
         }
         if (formaat >= 0) {
             competitie.SetFormaat(formaat);

@@ -22,8 +22,9 @@ constexpr int32_t kStandaardSeconden = 10;
 
 using CNummerPaar = std::pair<int32_t, int32_t>;
 
-// Progress without a window: a search without an end (no bar) is stopped
-// after the time limit.
+// Progress without a window: a search without an end (no bar) and the full
+// search, whose count grows beyond any wait with the number of players, are
+// stopped after the time limit with the best pairing found so far.
 class CTijdslimiet : public CZoekVoortgang {
 public:
     explicit CTijdslimiet(int64_t limietMs) : limietMs_(limietMs) {}
@@ -31,11 +32,19 @@ public:
     void ZetBereik(double laag, double hoog) override {
         CZoekVoortgang::ZetBereik(laag, hoog);
         begin_ = NuMs();
+        volledigGestopt_ = false;
     }
+    void ZetTitel(const std::string& titel) override {
+        CZoekVoortgang::ZetTitel(titel);
+        volledig_ = titel == kTitelVolledig;
+    }
+    // The full search was stopped by the limit before it tried every pairing.
+    bool VolledigGestopt() const { return volledigGestopt_; }
 
 protected:
     void Controleer() override {
-        if (!HeeftBalk() && NuMs() - begin_ >= limietMs_) {
+        if ((!HeeftBalk() || volledig_) && NuMs() - begin_ >= limietMs_) {
+            volledigGestopt_ = volledig_;
             VraagStop();
         }
     }
@@ -43,6 +52,8 @@ protected:
 private:
     int64_t limietMs_;
     int64_t begin_ = NuMs();
+    bool volledig_ = false;
+    bool volledigGestopt_ = false;
 };
 
 // The options of the command, read before anything is opened.
@@ -223,6 +234,12 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         CTijdslimiet voortgang(int64_t{keuzes.seconden} * 1000);
         if (lijst.Genereer(voortgang, keuzes.zaad.value_or(TijdZaad()), keuzes.methode) != 0) {
             return kGemeld;
+        }
+        if (voortgang.VolledigGestopt()) {
+            Meld(Formatteer("De volledige indeling is na %d %s gestopt, voordat alle "
+                            "indelingen geprobeerd waren; dit is de beste indeling tot dan. "
+                            "Geef meer tijd met --seconden, of kies --methode exact.",
+                            keuzes.seconden, keuzes.seconden == 1 ? "seconde" : "seconden"));
         }
         // Without the results and the standings: the pairing sheet with its header.
         std::string uit;

@@ -4,6 +4,7 @@
 #include "app/morvelapp.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/schrijfcontrole.h"
 
 #include <map>
 
@@ -24,6 +25,10 @@ int OpdrachtNieuw(const CArgumenten& argumenten) {
         if (argumenten.Heeft("--van")) {
             if (app.OpenCompetitie(argumenten.Waarde("--van")) != 0) {
                 return kNietGelezen;
+            }
+            // The new competition takes its register: what was not read would be lost.
+            if (!MagCompetitieSchrijven(argumenten, app.competitie)) {
+                return kGemeld;
             }
             bron = app.competitie.competitieMap;
         }

@@ -3,6 +3,7 @@
 
 #include "cli/opdrachten.h"
 #include "cli/opdrachtregel.h"
+#include "cli/schrijfcontrole.h"
 
 namespace {
 
@@ -31,10 +32,11 @@ const std::vector<COpdracht>& Opdrachten() {
          .maxWoorden = 1,
          .uitvoeren = OpdrachtControleer},
         {.naam = "herschrijf",
-         .gebruik = "BESTAND [--formaat 2]",
+         .gebruik = "BESTAND [--formaat 2] [--toch]",
          .omschrijving = "leest een databestand en schrijft het opnieuw weg, eventueel in een "
-                         "hoger formaat",
-         .opties = {{"--formaat", true}},
+                         "hoger formaat; met regels die niet gelezen konden worden alleen met "
+                         "--toch",
+         .opties = {{"--formaat", true}, kTochOptie},
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtHerschrijf},
@@ -130,12 +132,13 @@ const std::vector<COpdracht>& Opdrachten() {
          .maxWoorden = 1,
          .uitvoeren = OpdrachtIndeling},
         {.naam = "nieuw",
-         .gebruik = "NAAM [--van MAP] [--klassen begin|einde|afgerond]",
+         .gebruik = "NAAM [--van MAP] [--klassen begin|einde|afgerond] [--toch]",
          .omschrijving = "maakt de nieuwe competitie NAAM in de datamap, zoals het venster "
                          "Nieuwe competitie: met een lege deelnemerslijst, of met de spelers van "
                          "MAP en hun beginklasse, klasse aan het einde of afgeronde klasse aan "
-                         "het einde (standaard); uitvoer: het nieuwe databestand",
-         .opties = {{"--van", true}, {"--klassen", true}},
+                         "het einde (standaard); uitvoer: het nieuwe databestand; --toch ook "
+                         "als MAP regels heeft die niet gelezen konden worden",
+         .opties = {{"--van", true}, {"--klassen", true}, kTochOptie},
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtNieuw},

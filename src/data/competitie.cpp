@@ -23,13 +23,20 @@ bool IsKop(const std::string& regel, const char* naam) {
            BegintMetZonderHoofdletters(regel.c_str(), (std::string("[ ") + naam).c_str());
 }
 
-// A line of the data file as the section readers want it: OEM converted, and
-// for the "versie" layout with its white space normalised.
-void Bewerk(std::string& regel, bool normaliseer) {
-    OemNaarAnsiInPlaats(regel);
-    if (normaliseer) {
-        NormaliseerWitruimte(regel);
-    }
+// A line that holds nothing but white space: refusing it loses nothing.
+bool IsLeeg(const std::string& regel) {
+    return std::all_of(regel.begin(), regel.end(), [](char c) { return IsWitruimte(c); });
+}
+
+// A control character other than the white space of a line (tab, CR, LF).
+bool IsStuurteken(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && !IsWitruimte(c)) || u == 0x7F;
+}
+
+// "1 regel" or "N regels".
+std::string Regels(int aantal) {
+    return aantal == 1 ? "1 regel" : Formatteer("%d regels", aantal);
 }
 
 // A line longer than a buffered reader takes is read whole here; saying so
@@ -48,9 +55,73 @@ void MeldLangeRegels(const std::string& inhoud, const std::string& pad) {
 
 } // namespace
 
+// The lines of one read of a data file, handed to the section readers, with
+// what the read found on the way.
+class CLeesStand {
+public:
+    CLeesStand(const std::string& inhoud, const std::string& pad) : lezer_(inhoud), pad_(pad) {}
+    ~CLeesStand() { MeldStuurtekens(); }
+    CLeesStand(const CLeesStand&) = delete;
+    CLeesStand& operator=(const CLeesStand&) = delete;
+
+    // The next line as it stands in the file, with its line feed.
+    bool Volgende(std::string& regel) { return lezer_.VolgendeRegel(regel); }
+    // The line last handed out as the section readers want it: control
+    // characters blanked, OEM converted, and for the "versie" layout with its
+    // white space normalised.
+    void Bewerk(std::string& regel, bool normaliseer) {
+        bool gevonden = false;
+        for (char& c : regel) {
+            if (IsStuurteken(c)) {
+                c = ' ';
+                gevonden = true;
+            }
+        }
+        if (gevonden) {
+            stuurtekens_.push_back(lezer_.RegelNummer());
+        }
+        OemNaarAnsiInPlaats(regel);
+        if (normaliseer) {
+            NormaliseerWitruimte(regel);
+        }
+    }
+    const std::string& Pad() const { return pad_; }
+
+private:
+    // One message for all lines with control characters, naming the first ten.
+    void MeldStuurtekens() const {
+        if (stuurtekens_.empty()) {
+            return;
+        }
+        constexpr size_t kGenoemd = 10;
+        std::string nummers;
+        for (size_t i = 0; i < stuurtekens_.size() && i < kGenoemd; ++i) {
+            nummers += (i == 0 ? "" : ", ") + std::to_string(stuurtekens_[i]);
+        }
+        if (stuurtekens_.size() > kGenoemd) {
+            nummers += Formatteer(" en nog %zu andere", stuurtekens_.size() - kGenoemd);
+        }
+        Meld(Formatteer("De datafile '%s' bevat stuurtekens (zoals NUL) in regel %s; die zijn "
+                        "als spatie gelezen en de rest van de regel is bewaard.",
+                        pad_.c_str(), nummers.c_str()));
+    }
+
+    CRegelLezer lezer_;
+    const std::string& pad_;
+    std::vector<int> stuurtekens_;
+};
+
+CCompetitie::~CCompetitie() {
+    if (schrijfFoutGemeld_) {
+        spelers.WisGewijzigd();
+        rondes.WisGewijzigd();
+    }
+}
+
 int CCompetitie::Lees() {
     spelers.Clear();
     rondes.Clear();
+    onleesbaar_ = 0;
     if (datafile.empty()) {
         return -1;
     }
@@ -62,13 +133,21 @@ int CCompetitie::Lees() {
                         datafile.c_str(), SysteemFoutTekst(fout).c_str()));
         return -1;
     }
+    return LeesInhoud(inhoud);
+}
+
+int CCompetitie::LeesInhoud(const std::string& inhoud) {
+    spelers.Clear();
+    rondes.Clear();
+    onleesbaar_ = 0;
+    schrijfFoutGemeld_ = false;
     MeldLangeRegels(inhoud, datafile);
-    CRegelLezer lezer(inhoud);
+    CLeesStand stand(inhoud, datafile);
     std::string eerste;
-    if (!lezer.VolgendeRegel(eerste)) {
+    if (!stand.Volgende(eerste)) {
         return -1;
     }
-    NormaliseerWitruimte(eerste);
+    stand.Bewerk(eerste, true);
     formaat_ = 0;
     if (BegintMetZonderHoofdletters(eerste.c_str(), "versie")) {
         const char* p = eerste.c_str();
@@ -87,29 +166,39 @@ int CCompetitie::Lees() {
             gewijzigd_ = false;
             return -1;
         }
-        LeesFormaat2(lezer);
+        LeesFormaat2(stand);
     } else {
-        LeesFormaat0(lezer);
+        LeesFormaat0(stand);
     }
     gewijzigd_ = false;
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();
+    VerhoogFormaatVoorNummers();
     return 0;
 }
 
-void CCompetitie::LeesFormaat2(CRegelLezer& lezer) {
+void CCompetitie::LeesFormaat2(CLeesStand& stand) {
     std::string regel;
     bool gevonden = false;
-    while (!gevonden && lezer.VolgendeRegel(regel)) {
-        Bewerk(regel, true);
+    int nietGelezen = 0;
+    while (!gevonden && stand.Volgende(regel)) {
+        stand.Bewerk(regel, true);
         gevonden = IsKop(regel, "spelers");
+        nietGelezen += gevonden || regel.empty() ? 0 : 1;
+    }
+    // Lines before the header are passed over as a header of their own; a
+    // file without it has nothing of a competition that was read.
+    if (!gevonden && nietGelezen > 0) {
+        onleesbaar_ += nietGelezen;
+        Meld(Formatteer("De datafile '%s' heeft geen kop [Spelers]; niet gelezen: %s.",
+                        stand.Pad().c_str(), Regels(nietGelezen).c_str()));
     }
     if (!gevonden) {
         return;
     }
     bool sectieEinde = false;
-    while (lezer.VolgendeRegel(regel)) {
-        Bewerk(regel, true);
+    while (stand.Volgende(regel)) {
+        stand.Bewerk(regel, true);
         if (regel.empty()) {
             continue;
         }
@@ -117,57 +206,76 @@ void CCompetitie::LeesFormaat2(CRegelLezer& lezer) {
             sectieEinde = true;
             break;
         }
-        spelers.VoegToe(regel, formaat_);
+        if (spelers.VoegToe(regel, formaat_) != 0) {
+            ++onleesbaar_;
+        }
     }
     if (!sectieEinde) {
         return;
     }
     // From the line that ended the players, look for the results header. The
     // lines passed over are lost at the next write, so they are reported.
-    int nietGelezen = 0;
+    nietGelezen = 0;
     bool kop = IsKop(regel, "uitslag");
     while (!kop) {
         nietGelezen += regel.empty() ? 0 : 1;
-        if (!lezer.VolgendeRegel(regel)) {
+        if (!stand.Volgende(regel)) {
             break;
         }
-        Bewerk(regel, true);
+        stand.Bewerk(regel, true);
         kop = IsKop(regel, "uitslag");
     }
     if (nietGelezen > 0) {
-        std::string aantal = nietGelezen == 1 ? "1 regel" : Formatteer("%d regels", nietGelezen);
+        onleesbaar_ += nietGelezen;
         Meld(kop ? Formatteer("De datafile '%s' bevat %s tussen de spelers en de kop "
                               "[Uitslagen]; die zijn niet gelezen.",
-                              datafile.c_str(), aantal.c_str())
+                              stand.Pad().c_str(), Regels(nietGelezen).c_str())
                  : Formatteer("De datafile '%s' heeft geen kop [Uitslagen]; %s na de spelers "
                               "zijn niet gelezen.",
-                              datafile.c_str(), aantal.c_str()));
+                              stand.Pad().c_str(), Regels(nietGelezen).c_str()));
     }
     if (!kop) {
         return;
     }
-    while (lezer.VolgendeRegel(regel)) {
-        Bewerk(regel, true);
-        if (!regel.empty()) {
-            rondes.VoegToe(regel, formaat_);
+    while (stand.Volgende(regel)) {
+        stand.Bewerk(regel, true);
+        if (!regel.empty() && rondes.VoegToe(regel, formaat_) != 0) {
+            ++onleesbaar_;
         }
     }
 }
 
-void CCompetitie::LeesFormaat0(CRegelLezer& lezer) {
+void CCompetitie::LeesFormaat0(CLeesStand& stand) {
     std::string regel;
-    lezer.VolgendeRegel(regel); // the empty line after the header
-    while (lezer.VolgendeRegel(regel)) {
-        Bewerk(regel, false);
+    stand.Volgende(regel); // the empty line after the header
+    while (stand.Volgende(regel)) {
+        // An empty line ends the players, judged as the line stands in the file.
         if (regel.empty() || regel[0] == '\r' || regel[0] == '\n' || regel[0] == '\0') {
             break;
         }
-        spelers.VoegToe(regel, 0);
+        stand.Bewerk(regel, false);
+        if (spelers.VoegToe(regel, 0) != 0 && !IsLeeg(regel)) {
+            ++onleesbaar_;
+        }
     }
-    while (lezer.VolgendeRegel(regel)) {
-        Bewerk(regel, false);
-        rondes.VoegToe(regel, 0);
+    while (stand.Volgende(regel)) {
+        stand.Bewerk(regel, false);
+        if (rondes.VoegToe(regel, 0) != 0 && !IsLeeg(regel)) {
+            ++onleesbaar_;
+        }
     }
+}
+
+void CCompetitie::VerhoogFormaatVoorNummers() {
+    constexpr int32_t kHoogsteNummerFormaat0 = 99; // two digits in the old layout
+    if (formaat_ != 0 || spelers.HoogsteNummer() <= kHoogsteNummerFormaat0) {
+        return;
+    }
+    SetFormaat(2);
+    Meld(Formatteer("De datafile '%s' heeft spelers met een nummer boven %d, dat het oude "
+                    "formaat niet kan bevatten. Hij wordt bij de volgende keer opslaan in het "
+                    "nieuwe formaat (versie=2) geschreven, zodat er geen partij verloren gaat.",
+                    datafile.c_str(), kHoogsteNummerFormaat0));
 }
 
 int CCompetitie::Schrijf() {
@@ -178,12 +286,15 @@ int CCompetitie::Schrijf() {
         Meld("CMorvelApp::Schrijf\nInterne programma fout: Het formaat is onbekend.");
         return -1;
     }
-    int fout = 0;
+    int fout = datafile.empty() ? ENOENT : 0;
     if (datafile.empty() || !SchrijfBestandVeilig(datafile, Inhoud(), fout)) {
-        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!",
-                        datafile.c_str()));
+        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!\nDe "
+                        "reden: '%s'",
+                        datafile.c_str(), SysteemFoutTekst(fout).c_str()));
+        schrijfFoutGemeld_ = true;
         return -1;
     }
+    schrijfFoutGemeld_ = false;
     if (naSchrijven) {
         naSchrijven(datafile);
     }
@@ -191,6 +302,18 @@ int CCompetitie::Schrijf() {
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();
     return 0;
+}
+
+void CCompetitie::Sluit() {
+    gewijzigd_ = false;
+    schrijfFoutGemeld_ = false;
+    onleesbaar_ = 0;
+    spelers.WisGewijzigd();
+    rondes.WisGewijzigd();
+    spelers.Clear();
+    rondes.Clear();
+    competitieMap.clear();
+    datafile.clear();
 }
 
 int CCompetitie::SchrijfKopie(const std::string& pad, int& fout) const {

@@ -337,7 +337,9 @@ int CRondes::VoegToeFormaat0(const std::string& regel) {
     const char* p = regel.c_str();
     if (BegintMetZonderHoofdletters(p, "Speeldag")) {
         auto ronde = std::make_unique<CRonde>(*this);
+        // White space as the other layout reads it, so that a raised format keeps it.
         ronde->identificatie = Getrimd(p + 8, p + std::strlen(p));
+        NormaliseerWitruimte(ronde->identificatie);
         return VoegRondeToe(std::move(ronde));
     }
     if (lijst_.empty()) {
@@ -358,7 +360,8 @@ int CRondes::VoegToeFormaat0(const std::string& regel) {
         ++p;
     }
     SlaWitruimteOver(p);
-    if ((teken == '+' || teken == '-' || teken == '0') && *p == '\0') {
+    // A second number 0 marks a bye, never an opponent (the other layout has no such game).
+    if ((teken == '+' || teken == '-' || teken == '0') && *p == '\0' && tweede != 0) {
         return ronde.VoegToe(eerste, tweede, teken);
     }
     Meld("CRondes::Voegtoe()\nOngeldige uitslagregel:\n" + regel);

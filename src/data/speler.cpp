@@ -74,6 +74,13 @@ int32_t LeesVlag(const char*& p) {
     return vlag;
 }
 
+// A players line that cannot be read: reported, and the player is not added.
+int MeldSyntaxfout(const std::string& regel) {
+    Meld("CSpelers::VoegToe()\nSyntaxfout in regel '" +
+         regel.substr(0, regel.find_last_not_of("\r\n") + 1) + "'.");
+    return -1;
+}
+
 } // namespace
 
 void CSpeler::Reset() {
@@ -259,6 +266,10 @@ CSpeler* CSpelers::ZoekNaam(const std::string& naam) const {
 }
 
 int CSpelers::VoegToe(const std::string& regel, int formaat) {
+    // Every players line begins with the player's number; anything else is no player.
+    if ((formaat == 0 || formaat == 2) && !IsCijfer(regel.c_str()[0])) {
+        return MeldSyntaxfout(regel);
+    }
     if (formaat == 2) {
         return VoegToeFormaat2(regel);
     }
@@ -297,8 +308,7 @@ int CSpelers::VoegToeFormaat2(const std::string& regel) {
     speler->standaardIndelen = LeesVlag(p);
     speler->uitlotenToegestaan = LeesVlag(p);
     if (!VlaggenGeldig(speler->aktief, speler->standaardIndelen, speler->uitlotenToegestaan)) {
-        Meld("CSpelers::VoegToe()\nSyntaxfout in regel '" + regel + "'.");
-        return -1;
+        return MeldSyntaxfout(regel);
     }
     return VoegGelezenToe(std::move(speler), regel, getallenPassen);
 }
@@ -335,6 +345,8 @@ int CSpelers::VoegToeFormaat0(const std::string& regel) {
         }
     }
     speler->naam.assign(begin, p);
+    // White space inside as a name entered or read from the other layout has it.
+    NormaliseerWitruimte(speler->naam);
     SlaWitruimteOver(p);
     // A line that ends after the name has no code: the player is taken as inactive.
     char code = *p;

@@ -10,6 +10,9 @@ class CIndelingsLog;
 class CKostenModel;
 class CZoekVoortgang;
 
+// The title the full search gives its progress: the progress tells it by it.
+inline constexpr const char* kTitelVolledig = "Voortgang Volledige Pairing";
+
 // Which search makes the pairing: the one the parameters choose, or one named.
 enum class EZoekMethode { Parameters, Volledig, Random, Exact };
 

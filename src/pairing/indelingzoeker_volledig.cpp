@@ -24,7 +24,7 @@ bool CIndelingZoeker::ZoekVolledig() {
     }
     voortgang_.ZetBereik(0, alle);
     voortgang_.ZetPositie(0);
-    voortgang_.ZetTitel("Voortgang Volledige Pairing");
+    voortgang_.ZetTitel(kTitelVolledig);
 
     if (n_ % 2 == 0) {
         ZoekDeel(n_, 0);

@@ -86,8 +86,8 @@ TEST_F(MorvelApp, AFailedWriteKeepsTheCompetitionOpenAndClosingAsks) {
     ASSERT_EQ(0, app->KiesCompetitie("Najaar"));
     VoegSpelerToe("Berend Bewaard");
     std::filesystem::remove_all(tmp.Bestand("data/Najaar"));
-    const std::string fout =
-        "CMorvelApp::Schrijf()\nDe datafile '" + Bestand("Najaar") + "' kan niet geopend worden!";
+    const std::string fout = "CMorvelApp::Schrijf()\nDe datafile '" + Bestand("Najaar") +
+                             "' kan niet geopend worden!\nDe reden: 'No such file or directory'";
 
     recorder.Verwacht(fout);
     EXPECT_EQ(-1, app->KiesCompetitie("Voorjaar"));

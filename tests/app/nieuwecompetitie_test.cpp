@@ -3,6 +3,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "bestandsgrens.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 
@@ -116,6 +117,32 @@ TEST_F(NieuweCompetitie, RefusedNamesAndFilesChangeNothing) {
     EXPECT_EQ("bewaard", LeesAlles(tmp.Bestand("data/.Verborgen/.Verborgen.txt")));
     EXPECT_EQ(kOud, LeesAlles(tmp.Bestand("data/Oud/Oud.txt")));
     app->competitie.spelers.WisGewijzigd();
+}
+
+} // namespace
+
+namespace {
+
+// A disk too full for the new data file (a file size limit below it here):
+// the folder made for it goes again, the message gives the reason, and the
+// same name works once there is room.
+TEST_F(NieuweCompetitie, AFailedWriteLeavesNoFolderAndARetryWorks) {
+    int gemaakt = 0;
+    {
+        CBestandsGrens grens(10);
+        recorder.Verwacht("CMorvelApp::Schrijf()\nDe datafile '" + Nieuw("Vol") +
+                          "' kan niet geopend worden!\nDe reden: 'File too large'");
+        gemaakt = app->MaakNieuweCompetitie("Vol", tmp.Bestand("data/Oud"), EBeginKlasse::Begin);
+    }
+    recorder.Controleer();
+
+    EXPECT_EQ(gemaakt, -1);
+    EXPECT_FALSE(std::filesystem::exists(tmp.Bestand("data/Vol")));
+    EXPECT_EQ(app->GeopendeNaam(), "");
+    EXPECT_FALSE(app->competitie.IsGewijzigd());
+    ASSERT_EQ(0, app->KiesCompetitie("Oud")); // the main window opens the saved one again
+    ASSERT_EQ(0, app->MaakNieuweCompetitie("Vol", tmp.Bestand("data/Oud"), EBeginKlasse::Begin));
+    EXPECT_NE(LeesAlles(Nieuw("Vol")).find("Piet Jansen"), std::string::npos);
 }
 
 } // namespace

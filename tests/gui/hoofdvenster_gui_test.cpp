@@ -222,8 +222,8 @@ TEST_F(Hoofdvenster, EenMislukteSchrijfactieHoudtDeWijzigingenVast) {
     Start("Najaar");
     VoegSpelerToe("Berend Bewaard");
     std::filesystem::remove_all(data + "/Najaar");
-    std::string fout =
-        "CMorvelApp::Schrijf()\nDe datafile '" + Bestand("Najaar") + "' kan niet geopend worden!";
+    std::string fout = "CMorvelApp::Schrijf()\nDe datafile '" + Bestand("Najaar") +
+                       "' kan niet geopend worden!\nDe reden: 'No such file or directory'";
 
     recorder.Verwacht(fout);
     Kies("Voorjaar");
