@@ -26,7 +26,7 @@ void NormaliseerWitruimte(std::string& tekst) {
     tekst.swap(uit);
 }
 
-bool GelijkZonderHoofdletters(const std::string& a, const std::string& b) {
+bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 constexpr bool IsWitruimte(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -15,7 +16,7 @@ constexpr bool IsCijfer(char c) {
 void NormaliseerWitruimte(std::string& tekst);
 
 // Equal ignoring the case of the letters A-Z only.
-bool GelijkZonderHoofdletters(const std::string& a, const std::string& b);
+bool GelijkZonderHoofdletters(std::string_view a, std::string_view b);
 
 // Compares `a` and `b` byte by byte with A-Z taken as a-z: below 0 when `a`
 // comes first, 0 when equal so, above 0 when `b` comes first.

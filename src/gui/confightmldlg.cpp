@@ -3,6 +3,7 @@
 #include "gui/qttekst.h"
 #include "gui/velden.h"
 #include "gui/vensteropener.h"
+#include "settings/wachtwoord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +88,8 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     gebruikersnaam_ = MaakConfigVeld("gebruikersnaam");
     wachtwoord_ = MaakConfigVeld("wachtwoord");
     wachtwoord_->setEchoMode(QLineEdit::Password);
+    // What a scrambled value in the profile can hold.
+    wachtwoord_->setMaxLength(static_cast<int>(kMaxWachtwoordLengte));
     remoteDirectory_ = MaakConfigVeld("remoteDirectory");
     certificaat_ = MaakConfigVeld("certificaat");
     certificaat_->setAccessibleName(QStringLiteral("Certificaatbestand"));

@@ -25,9 +25,15 @@ constexpr CSleutel kSleutels[] = {
 };
 static_assert(std::size(kSleutels) == kAantalInstellingen);
 
-// A font size below 20 was stored in whole points.
+// The font size is held in tenths of a point. A value below 20 in the
+// profile is in whole points (12 means 120), as older versions wrote it; so a
+// size below 2 points is written in whole points too, to read back the same.
+constexpr int32_t kKleinsteTienden = 20;
 int32_t InTienden(int32_t grootte) {
-    return grootte < 20 ? grootte * 10 : grootte;
+    return grootte < kKleinsteTienden ? grootte * 10 : grootte;
+}
+int32_t VoorProfiel(int32_t tienden) {
+    return tienden < kKleinsteTienden ? tienden / 10 : tienden;
 }
 
 // The number at the start of a port text (optional sign, digits; none is 0)
@@ -49,6 +55,36 @@ std::string GeldigePoort(const std::string& poort) {
 } // namespace
 
 CSettings::CSettings(const std::string& profielPad) {
+    ZetStandaarden();
+    if (!BepaalProfielPad(profielPad)) {
+        fataal_ = true;
+        return;
+    }
+    CProfiel profiel(profielPad_);
+    profielGelezen_ = profiel.Lees() == 0;
+    if (LeesAlles(profiel)) {
+        profiel.Schrijf();
+    }
+    // What was read counts as unchanged; a password found in plain text is
+    // scrambled at the next write.
+    gewijzigd_ = wachtwoordOnversleuteld_;
+    ControleerFormules();
+}
+
+CSettings::CSettings(CProfiel& profiel) : profielPad_(profiel.Pad()), inGeheugen_(true) {
+    ZetStandaarden();
+    profielGelezen_ = true;
+    LeesAlles(profiel);
+    gewijzigd_ = wachtwoordOnversleuteld_;
+}
+
+CSettings::~CSettings() {
+    if (!inGeheugen_) {
+        SchrijfProfiel();
+    }
+}
+
+void CSettings::ZetStandaarden() {
     for (size_t i = 0; i < kAantalInstellingen; ++i) {
         if (kSleutels[i].isGetal) {
             getallen_[i] = EersteGetal(kSleutels[i].standaard);
@@ -56,21 +92,6 @@ CSettings::CSettings(const std::string& profielPad) {
             teksten_[i] = kSleutels[i].standaard;
         }
     }
-    if (!BepaalProfielPad(profielPad)) {
-        fataal_ = true;
-        return;
-    }
-    CProfiel profiel(profielPad_);
-    profielGelezen_ = profiel.Lees() == 0;
-    LeesAlles(profiel);
-    // What was read counts as unchanged; a password found in plain text is
-    // scrambled at the next write.
-    gewijzigd_ = wachtwoordOnversleuteld_;
-    ControleerFormules();
-}
-
-CSettings::~CSettings() {
-    SchrijfProfiel();
 }
 
 bool CSettings::BepaalProfielPad(const std::string& gegeven) {
@@ -98,13 +119,15 @@ bool CSettings::BepaalProfielPad(const std::string& gegeven) {
     return true;
 }
 
-void CSettings::LeesAlles(CProfiel& profiel) {
+bool CSettings::LeesAlles(CProfiel& profiel) {
+    bool standaardSets = false;
     for (size_t i = 0; i < kAantalInstellingen; ++i) {
         auto instelling = static_cast<EInstelling>(i);
         const CSleutel& s = kSleutels[i];
         if (instelling == EInstelling::HuidigeVoorgiftFormule &&
             getallen_[Index(EInstelling::AantalVoorgiftFormules)] <= 0 && profielGelezen_) {
             MaakStandaardVoorgiftSets(profiel);
+            standaardSets = true;
         }
         if (s.isGetal) {
             getallen_[i] = profiel.Getal(s.sectie, s.sleutel, s.standaard);
@@ -131,6 +154,7 @@ void CSettings::LeesAlles(CProfiel& profiel) {
             break;
         }
     }
+    return standaardSets;
 }
 
 void CSettings::LeesWachtwoord(const CProfiel& profiel) {
@@ -144,7 +168,21 @@ void CSettings::LeesWachtwoord(const CProfiel& profiel) {
     if (opgeslagen.empty() || OntsleutelWachtwoord(opgeslagen, wachtwoord)) {
         return;
     }
-    // Typed into the profile by hand: the value is the password itself.
+    // Typed into the profile by hand: the value is the password itself, as far
+    // as a scrambled value can hold it, which is what the next write keeps.
+    size_t nul = opgeslagen.find('\0');
+    if (nul != std::string::npos) {
+        opgeslagen.resize(nul);
+        Meld(Formatteer("Het wachtwoord in het instellingenbestand '%s' bevat een NUL-teken; "
+                        "alleen het deel daarvoor wordt gebruikt en bewaard.",
+                        profiel.Pad().c_str()));
+    }
+    if (opgeslagen.size() > kMaxWachtwoordLengte) {
+        opgeslagen.resize(kMaxWachtwoordLengte);
+        Meld(Formatteer("Het wachtwoord in het instellingenbestand '%s' is langer dan %zu tekens; "
+                        "alleen de eerste %zu worden gebruikt en bewaard.",
+                        profiel.Pad().c_str(), kMaxWachtwoordLengte, kMaxWachtwoordLengte));
+    }
     wachtwoord = opgeslagen;
     wachtwoordOnversleuteld_ = true;
 }
@@ -219,22 +257,28 @@ int CSettings::SchrijfProfiel() {
     if (profiel.Lees() != 0) {
         return -1;
     }
-    for (size_t i = 0; i < kAantalInstellingen; ++i) {
-        const CSleutel& s = kSleutels[i];
-        if (s.isGetal) {
-            profiel.ZetGetal(s.sectie, s.sleutel, getallen_[i]);
-        } else if (static_cast<EInstelling>(i) == EInstelling::Wachtwoord && !teksten_[i].empty()) {
-            // Quoted, so that a scrambled text with a space at either end reads back whole.
-            profiel.ZetTekst(s.sectie, s.sleutel,
-                             "\"" + VersleutelWachtwoord(teksten_[i], NieuwWachtwoordZaad()) +
-                                 "\"");
-        } else {
-            profiel.ZetTekst(s.sectie, s.sleutel, teksten_[i]);
-        }
-    }
+    SchrijfIn(profiel);
     if (profiel.Schrijf() != 0) {
         return -1;
     }
     gewijzigd_ = false;
     return 0;
+}
+
+void CSettings::SchrijfIn(CProfiel& profiel) const {
+    for (size_t i = 0; i < kAantalInstellingen; ++i) {
+        const CSleutel& s = kSleutels[i];
+        auto instelling = static_cast<EInstelling>(i);
+        if (instelling == EInstelling::LetterGrootte) {
+            profiel.ZetGetal(s.sectie, s.sleutel, VoorProfiel(getallen_[i]));
+        } else if (s.isGetal) {
+            profiel.ZetGetal(s.sectie, s.sleutel, getallen_[i]);
+        } else if (instelling == EInstelling::Wachtwoord && !teksten_[i].empty()) {
+            // Quoted, so that a scrambled text with a space at either end reads back whole.
+            profiel.ZetAangehaaldeTekst(s.sectie, s.sleutel,
+                                        VersleutelWachtwoord(teksten_[i], NieuwWachtwoordZaad()));
+        } else {
+            profiel.ZetTekst(s.sectie, s.sleutel, teksten_[i]);
+        }
+    }
 }

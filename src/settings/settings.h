@@ -104,6 +104,11 @@ public:
     // Reads the profile at `profielPad`, or, when that is empty, the profile
     // next to the program file. Shows the start-up messages.
     explicit CSettings(const std::string& profielPad = "");
+    // Reads every setting from `profiel` as it is held in memory, as the
+    // construction above does (the default handicap sets go into `profiel`),
+    // without the start-up check; nothing is read from or written to disk, at
+    // destruction neither. For checks that a profile reads back as written.
+    explicit CSettings(CProfiel& profiel);
     // Writes every setting to the profile when the store was changed.
     ~CSettings();
     CSettings(const CSettings&) = delete;
@@ -185,6 +190,8 @@ public:
     // a message (the store then stays changed). A profile that existed but
     // could not be read at start is left alone.
     int SchrijfProfiel();
+    // Puts every setting into `profiel`, as SchrijfProfiel writes them.
+    void SchrijfIn(CProfiel& profiel) const;
 
 private:
     static constexpr size_t Index(EInstelling i) {
@@ -193,8 +200,10 @@ private:
     void ZetTekst(EInstelling i, const std::string& waarde);
     void ZetGetal(EInstelling i, int32_t waarde);
 
+    void ZetStandaarden();
     bool BepaalProfielPad(const std::string& gegeven);
-    void LeesAlles(CProfiel& profiel);
+    // Reads every setting; true when the default handicap sets were made in `profiel`.
+    bool LeesAlles(CProfiel& profiel);
     void LeesWachtwoord(const CProfiel& profiel);
     void KiesScoreFormule(const CProfiel& profiel, int32_t nummer);
     void KiesKlasseFormule(const CProfiel& profiel, int32_t nummer);
@@ -203,6 +212,7 @@ private:
 
     std::string profielPad_;
     bool fataal_ = false;
+    bool inGeheugen_ = false; // read from a profile in memory: never written
     bool gewijzigd_ = false;
     bool profielGelezen_ = false;          // false: the profile exists but could not be read
     bool wachtwoordOnversleuteld_ = false; // the profile held the password in plain text

@@ -77,7 +77,6 @@ void CSettings::MaakStandaardVoorgiftSets(CProfiel& profiel) {
     }
     profiel.ZetGetal("Morvel", "AantalVoorgiftFormules", nummer);
     profiel.ZetGetal("Morvel", "HuidigeVoorgiftFormule", 1);
-    profiel.Schrijf();
     SetAantalVoorgiftFormules(nummer);
     SetHuidigeVoorgiftFormule(1);
     Meld("Deze versie maakt gebruik van dynamisch aan te passen formules voor de voorgift en de "
