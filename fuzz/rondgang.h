@@ -1,0 +1,37 @@
+#pragma once
+// The round trip that every file Morvel reads must survive: read, write,
+// read again gives the same data, and a second write the same bytes. The
+// property tests and the fuzz targets share these checks.
+
+#include "base/melding.h"
+
+#include <string>
+
+// Empty when the data file `inhoud` survives the round trip (or is not read
+// at all, so nothing would be written); otherwise what went wrong.
+std::string DataFileRondgangFout(const std::string& inhoud);
+
+// The same for a settings profile (one that is refused as no profile of
+// Morvel's is never written, so it passes). The scrambled password is new at
+// every write by design: the bytes are compared without it, and the password
+// itself with the settings.
+std::string ProfielRondgangFout(const std::string& inhoud);
+
+// Every message is answered with its default, unseen.
+class CStilleMelder : public Melder {
+public:
+    CStilleMelder() : vorige_(ZetMelder(this)) {}
+    ~CStilleMelder() override { ZetMelder(vorige_); }
+    CStilleMelder(const CStilleMelder&) = delete;
+    CStilleMelder& operator=(const CStilleMelder&) = delete;
+
+    Antwoord Toon(const std::string&, Knoppen knoppen, const std::string&) override {
+        ++aantal;
+        return StandaardAntwoord(knoppen);
+    }
+
+    int aantal = 0;
+
+private:
+    Melder* vorige_;
+};
