@@ -1,7 +1,10 @@
 #include "rondgang.h"
 
+#include "base/eigenbestand.h"
 #include "base/formatteer.h"
 #include "data/competitie.h"
+#include "pairing/blijvendeblokkades.h"
+#include "pairing/indelingsbestand.h"
 #include "settings/profiel.h"
 #include "settings/settings.h"
 
@@ -89,7 +92,41 @@ std::string ZonderWachtwoord(const std::string& inhoud) {
     return uit;
 }
 
+// Read, write, read for a file of our own of kind `kop`, whose reader fills a `T`.
+template <typename T, typename Lees, typename Schrijf>
+std::string EigenBestandRondgangFout(const std::string& inhoud, const char* kop, Lees lees,
+                                     Schrijf schrijf) {
+    std::vector<CEigenRegel> regels;
+    std::string fout;
+    T eerste;
+    if (!SplitsEigenBestand(inhoud, kop, regels) || lees(regels, eerste, fout) != 0) {
+        return "";
+    }
+    std::string geschreven = schrijf(eerste);
+    T tweede;
+    if (!SplitsEigenBestand(geschreven, kop, regels) || lees(regels, tweede, fout) != 0) {
+        return "the written file is not read: " + fout;
+    }
+    if (!(eerste == tweede)) {
+        return "read, write, read changed what the file holds";
+    }
+    std::string opnieuw = schrijf(tweede);
+    return opnieuw == geschreven
+               ? ""
+               : "a second write gives other bytes at " + Verschil(geschreven, opnieuw);
+}
+
 } // namespace
+
+std::string IndelingsBestandRondgangFout(const std::string& inhoud) {
+    return EigenBestandRondgangFout<CIndeling>(inhoud, kIndelingsBestandKop, LeesIndelingsBestand,
+                                               IndelingsBestandTekst);
+}
+
+std::string BlokkadeBestandRondgangFout(const std::string& inhoud) {
+    return EigenBestandRondgangFout<CBlijvendeBlokkades>(inhoud, kBlokkadeBestandKop,
+                                                         LeesBlokkadeBestand, BlokkadeBestandTekst);
+}
 
 std::string DataFileRondgangFout(const std::string& inhoud) {
     CCompetitie eerste;

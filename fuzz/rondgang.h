@@ -17,6 +17,12 @@ std::string DataFileRondgangFout(const std::string& inhoud);
 // itself with the settings.
 std::string ProfielRondgangFout(const std::string& inhoud);
 
+// The same for the files of our own beside the data file: the published
+// pairing and the pairs that are always blocked. One that is not read (not
+// ours, or a line it cannot take) passes: it is never written over.
+std::string IndelingsBestandRondgangFout(const std::string& inhoud);
+std::string BlokkadeBestandRondgangFout(const std::string& inhoud);
+
 // Every message is answered with its default, unseen.
 class CStilleMelder : public Melder {
 public:

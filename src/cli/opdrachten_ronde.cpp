@@ -9,6 +9,7 @@
 #include "base/melding.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/schrijfcontrole.h"
 #include "publish/lijsten.h"
 
 #include <cstring>
@@ -160,6 +161,9 @@ int OpdrachtRonde(const CArgumenten& argumenten) {
         return fout;
     }
     return MetCompetitie(argumenten, [&](CMorvelApp& app) {
+        if (!MagCompetitieSchrijven(argumenten, app.competitie)) {
+            return kGemeld;
+        }
         std::string identificatie = argumenten.woorden[1];
         if (NormaliseerIdentificatie(identificatie) != 0) {
             return kGemeld;

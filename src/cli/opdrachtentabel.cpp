@@ -99,14 +99,17 @@ const std::vector<COpdracht>& Opdrachten() {
          .uitvoeren = OpdrachtUitslag},
         {.naam = "ronde",
          .gebruik = "MAP ID [--uit-indeling] [--partij ZWART-WIT[=R]]... [--vrij N]... "
-                    "[--klasse N=K]...",
+                    "[--klasse N=K]... [--toch]",
          .omschrijving = "voegt de ronde ID toe zoals het uitslagenvenster: partijen met hun "
                          "uitslag R (+ - 0 ?, standaard ?), uitgelote spelers en nieuwe klassen "
                          "(K in tienden); --uit-indeling begint met de partijen van de "
                          "gepubliceerde indeling, --partij geeft er de uitslag van; schrijft de "
                          "datafile en de html-bestanden; uitvoer: de uitslagen van de ronde",
-         .opties =
-             {{"--uit-indeling", false}, {"--partij", true}, {"--vrij", true}, {"--klasse", true}},
+         .opties = {{"--uit-indeling", false},
+                    {"--partij", true},
+                    {"--vrij", true},
+                    {"--klasse", true},
+                    kTochOptie},
          .minWoorden = 2,
          .maxWoorden = 2,
          .uitvoeren = OpdrachtRonde},
