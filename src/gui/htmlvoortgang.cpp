@@ -2,13 +2,16 @@
 
 #include "gui/confightmldlg.h"
 #include "gui/multilinelistbox.h"
+#include "gui/qttekst.h"
 #include "gui/vensteropener.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +50,7 @@ void CHtmlVoortgang::showEvent(QShowEvent* gebeurtenis) {
 void CHtmlVoortgang::resizeEvent(QResizeEvent* gebeurtenis) {
     QDialog::resizeEvent(gebeurtenis);
     ZetKolommen();
+    VulLog();
 }
 
 void CHtmlVoortgang::ZetKolommen() {
@@ -68,6 +72,15 @@ void CHtmlVoortgang::Start() {
 }
 
 void CHtmlVoortgang::ToonLog() {
+    VulLog();
+    QCoreApplication::processEvents();
+}
+
+void CHtmlVoortgang::VulLog() {
+    // A line without a status (a reason or a hint) may be long: it goes on in
+    // the rows below, so nothing of it is cut off.
+    const QFontMetrics maat(log_->font());
+    const int breedte = std::max(200, log_->columnWidth(0) - 2 * maat.averageCharWidth());
     std::vector<std::string> regels;
     for (const CUploadRegel& r : verslag_.Regels()) {
         // A tab inside the text (the retry lines) stays in the text column.
@@ -75,11 +88,31 @@ void CHtmlVoortgang::ToonLog() {
         for (size_t tab = tekst.find('\t'); tab != std::string::npos; tab = tekst.find('\t')) {
             tekst.replace(tab, 1, "  ");
         }
-        regels.push_back(tekst + "\t" + r.status);
+        if (!r.status.empty()) {
+            regels.push_back(tekst + "\t" + r.status);
+            continue;
+        }
+        QString rest = NaarQString(tekst);
+        while (maat.horizontalAdvance(rest) > breedte) {
+            int knip = static_cast<int>(rest.size());
+            while (knip > 1 && maat.horizontalAdvance(rest.left(knip)) > breedte) {
+                knip = static_cast<int>(rest.lastIndexOf(QLatin1Char(' '), knip - 1));
+                if (knip <= 0) {
+                    // One word wider than the list: cut it where it fits.
+                    knip = static_cast<int>(rest.size());
+                    while (knip > 1 && maat.horizontalAdvance(rest.left(knip)) > breedte) {
+                        --knip;
+                    }
+                    break;
+                }
+            }
+            regels.push_back(VanQString(rest.left(knip)));
+            rest = rest.mid(knip).trimmed();
+        }
+        regels.push_back(VanQString(rest));
     }
     log_->ZetRegels(regels);
     log_->scrollToBottom();
-    QCoreApplication::processEvents();
 }
 
 void CHtmlVoortgang::VerwerkGebeurtenissen() {

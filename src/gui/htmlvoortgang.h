@@ -38,7 +38,10 @@ protected:
 
 private:
     void Start();
+    // Shows the log and lets the window repaint.
     void ToonLog();
+    // Fills the list from the log, long lines without a status wrapped.
+    void VulLog();
     void ZetKolommen();
 
     CUploadRun& run_;

@@ -12,6 +12,7 @@
 #include "vensterscript.h"
 
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -159,6 +160,21 @@ TEST_F(HtmlVoortgang, EenZwijgendeServerHoudtDeInterfaceNietLangerVastDanDeLimie
         ASSERT_NE(log.end(), rij);
         ASSERT_NE(log.end(), rij + 1);
         EXPECT_EQ(0u, rij[1].find("De server reageert niet meer")) << rij[1];
+        // The long line is wrapped over the rows below, none of it cut off.
+        auto* lijst = venster.findChild<CMultiLineListBox*>(QStringLiteral("log"));
+        ASSERT_NE(nullptr, lijst);
+        int mislukt = 0;
+        while (mislukt < lijst->AantalRegels() && lijst->Tekst(mislukt, 1) != "MISLUKT") {
+            ++mislukt;
+        }
+        QStringList vervolg;
+        for (int r = mislukt + 1; r < lijst->AantalRegels() && lijst->Tekst(r, 1).isEmpty(); ++r) {
+            vervolg << lijst->Tekst(r, 0);
+            EXPECT_LE(QFontMetrics(lijst->font()).horizontalAdvance(lijst->Tekst(r, 0)),
+                      lijst->columnWidth(0));
+        }
+        EXPECT_GT(vervolg.size(), 1);
+        EXPECT_EQ(QString::fromUtf8(rij[1].c_str()).trimmed(), vervolg.join(' '));
         venster.findChild<QPushButton*>(QStringLiteral("sluiten"))->click();
         EXPECT_FALSE(venster.isVisible());
         server.reset();
