@@ -26,6 +26,7 @@ standard input closes, so a test that ends, however it ends, stops it.
 """
 
 import os
+import signal
 import socket
 import subprocess
 import sys
@@ -35,12 +36,27 @@ import time
 children = []
 
 
+def stop_children():
+    # vsftpd forks a process per connection: each child runs in a process
+    # group of its own, and the whole group goes.
+    for child in list(children):
+        try:
+            os.killpg(child.pid, signal.SIGKILL)
+        except OSError:
+            pass
+
+
+def stop(*_):
+    stop_children()
+    os._exit(0)
+
+
 def stop_when_stdin_closes():
+    signal.signal(signal.SIGTERM, stop)
+
     def wait():
         sys.stdin.buffer.read()
-        for child in children:
-            child.kill()
-        os._exit(0)
+        stop()
 
     threading.Thread(target=wait, daemon=True).start()
 
@@ -275,7 +291,8 @@ def serve_ftps(root, folder, kind):
         settings["listen_port"] = str(port)
         with open(configuration, "w") as f:
             f.write("".join("%s=%s\n" % item for item in settings.items()))
-        child = subprocess.Popen(["/usr/sbin/vsftpd", configuration], stdin=subprocess.DEVNULL,
+        child = subprocess.Popen(["/usr/sbin/vsftpd", configuration], start_new_session=True,
+                                 stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         children.append(child)
         for _ in range(100):
@@ -288,7 +305,8 @@ def serve_ftps(root, folder, kind):
                 os._exit(1)
             except OSError:
                 time.sleep(0.05)
-        child.kill()
+        stop_children()
+        child.wait()
         children.remove(child)
     sys.exit("vsftpd did not start")
 
