@@ -8,6 +8,8 @@
 #include "settings/profiel.h"
 #include "settings/settings.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -179,4 +181,15 @@ std::string ProfielRondgangFout(const std::string& inhoud) {
         return "a second write gives other bytes at " + Verschil(a, b);
     }
     return "";
+}
+
+int FuzzRondgang(const uint8_t* data, size_t size, std::string (*controle)(const std::string&),
+                 const char* wat) {
+    CStilleMelder stil;
+    std::string fout = controle(std::string(reinterpret_cast<const char*>(data), size));
+    if (!fout.empty()) {
+        std::fprintf(stderr, "%s round trip: %s\n", wat, fout.c_str());
+        std::abort();
+    }
+    return 0;
 }

@@ -5,6 +5,8 @@
 
 #include "base/melding.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // Empty when the data file `inhoud` survives the round trip (or is not read
@@ -22,6 +24,11 @@ std::string ProfielRondgangFout(const std::string& inhoud);
 // ours, or a line it cannot take) passes: it is never written over.
 std::string IndelingsBestandRondgangFout(const std::string& inhoud);
 std::string BlokkadeBestandRondgangFout(const std::string& inhoud);
+
+// The body of a fuzz target: runs `controle` on the input without messages
+// and aborts with what went wrong, naming `wat`.
+int FuzzRondgang(const uint8_t* data, size_t size, std::string (*controle)(const std::string&),
+                 const char* wat);
 
 // Every message is answered with its default, unseen.
 class CStilleMelder : public Melder {
