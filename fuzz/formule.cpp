@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t n = size < kWaarden ? size : kWaarden;
     for (size_t i = 0; i < n; ++i) {
         // Small values around 0 and, from the high bit, large ones that overflow.
-        waarden[i] = (data[i] & 0x80) ? static_cast<int32_t>(data[i]) * 16777259 - 1
+        waarden[i] = (data[i] & 0x80) ? static_cast<int32_t>(data[i] * 16777259u - 1u)
                                       : static_cast<int32_t>(data[i]) - 64;
     }
     std::string tekst(reinterpret_cast<const char*>(data) + n, size - n);
