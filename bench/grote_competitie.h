@@ -14,7 +14,10 @@
 inline constexpr int kGroteSpelers = 2000;
 inline constexpr int kGroteRondes = 500;
 
-inline std::unique_ptr<CMorvelApp> MaakGroteApp(int32_t partijenPerRonde = kGroteSpelers / 2) {
+// A competition of `spelers` players and `rondes` rounds with
+// `partijenPerRonde` games each (at most half the players).
+inline std::unique_ptr<CMorvelApp> MaakBenchApp(int32_t spelers, int rondes,
+                                                int32_t partijenPerRonde) {
     std::string profiel =
         (std::filesystem::temp_directory_path() / "morvel-bench-groot.ini").string();
     if (FILE* f = std::fopen(profiel.c_str(), "wb")) {
@@ -31,18 +34,18 @@ inline std::unique_ptr<CMorvelApp> MaakGroteApp(int32_t partijenPerRonde = kGrot
     std::filesystem::remove(profiel);
     CCompetitie& competitie = app->competitie;
     competitie.competitieMap = "/tmp/Benchmark";
-    for (int32_t nr = 1; nr <= kGroteSpelers; ++nr) {
+    for (int32_t nr = 1; nr <= spelers; ++nr) {
         std::string naam = "Speler " + std::to_string(nr);
         competitie.spelers.VoegToe(nr, naam, 50 + nr % 250, 1, 1, 1);
     }
     const char uitslagen[] = {'+', '-', '0', '+', '-', '?'};
-    for (int r = 1; r <= kGroteRondes; ++r) {
+    const int32_t helft = spelers / 2;
+    for (int r = 1; r <= rondes; ++r) {
         auto ronde = std::make_unique<CRonde>(competitie.rondes);
         ronde->identificatie = "Ronde " + std::to_string(r);
         // Player i meets the player r + 1 places further on in a circle.
         for (int32_t i = 1; i <= partijenPerRonde; ++i) {
-            int32_t tegen =
-                (i - 1 + (r % (kGroteSpelers / 2)) + kGroteSpelers / 2) % kGroteSpelers + 1;
+            int32_t tegen = (i - 1 + (r % helft) + helft) % spelers + 1;
             ronde->VoegToe(i, tegen, uitslagen[(i + r) % 6]);
         }
         competitie.rondes.VoegRondeToe(std::move(ronde));
@@ -50,6 +53,10 @@ inline std::unique_ptr<CMorvelApp> MaakGroteApp(int32_t partijenPerRonde = kGrot
     competitie.spelers.WisGewijzigd();
     competitie.rondes.WisGewijzigd();
     return app;
+}
+
+inline std::unique_ptr<CMorvelApp> MaakGroteApp(int32_t partijenPerRonde = kGroteSpelers / 2) {
+    return MaakBenchApp(kGroteSpelers, kGroteRondes, partijenPerRonde);
 }
 
 // The one large competition of a benchmark program.

@@ -2,6 +2,7 @@
 
 #include "app/morvelapp.h"
 #include "publish/htmlbestanden.h"
+#include "publish/klassengrafiek.h"
 #include "rating/actieveformules.h"
 
 #include <ctime>
@@ -38,10 +39,17 @@ void SchrijfStandHtml(CMorvelApp& app, bool alle) {
     SchrijfStandHtml(Bron(app), Modus(app.settings.HtmlStand(), alle), formules);
 }
 
+void SchrijfKlassenverloopSvg(CMorvelApp& app) {
+    CStandFormules formules = ActieveStandFormules(app.settings);
+    SchrijfKlassenverloopSvg(Bron(app), app.settings.HtmlKlassenverloop(), formules,
+                             KlassenverloopTitel(app.PeriodeNaam(), VandaagLokaal()));
+}
+
 void SchrijfRondeHtml(CMorvelApp& app, bool alle) {
     SchrijfUitslagHtml(app, -1, alle);
     SchrijfUitslagenHtml(app, alle);
     SchrijfStandHtml(app, alle);
+    SchrijfKlassenverloopSvg(app);
 }
 
 void SchrijfIndelingHtml(CMorvelApp& app, bool alle) {
@@ -76,12 +84,6 @@ int SchrijfKlassenverloop(CMorvelApp& app) {
 int SchrijfInschrijflijst(CMorvelApp& app, const CDatum& eerste) {
     return ExporteerInschrijflijst(app.competitie.spelers, eerste, LijstParameters(app.settings),
                                    CsvBestand(app));
-}
-
-void ExporteerKlassenverloop(CMorvelApp& app) {
-    if (SchrijfKlassenverloop(app) == 0) {
-        BiedSpreadsheetAan(app.settings.SpreadSheet(), CsvBestand(app));
-    }
 }
 
 void ExporteerInschrijflijst(CMorvelApp& app, const CDatum& eerste) {

@@ -13,7 +13,11 @@ class CMorvelApp;
 void SchrijfUitslagHtml(CMorvelApp& app, int ronde, bool alle = false);
 void SchrijfUitslagenHtml(CMorvelApp& app, bool alle = false);
 void SchrijfStandHtml(CMorvelApp& app, bool alle = false);
-// The three files above, in that order, after a round was added, changed or deleted.
+// "klassenverloop.svg" as its mode asks, titled with the competition and today's date.
+void SchrijfKlassenverloopSvg(CMorvelApp& app);
+// The three files above, in that order, and then "klassenverloop.svg", after a
+// round was added, changed or deleted. `alle` writes the three whatever their
+// mode; the chart always follows its own.
 void SchrijfRondeHtml(CMorvelApp& app, bool alle = false);
 // Writes "indeling.inc" from the published pairing, dated with the day it was published.
 void SchrijfIndelingHtml(CMorvelApp& app, bool alle = false);
@@ -27,7 +31,6 @@ std::string CsvBestand(const CMorvelApp& app);
 // parameters of the settings, next to the data file: 0, or -1 after a message.
 int SchrijfKlassenverloop(CMorvelApp& app);
 int SchrijfInschrijflijst(CMorvelApp& app, const CDatum& eerste);
-// The commands of the main window: the export, then the offer to open it in
-// the spreadsheet program of the settings.
-void ExporteerKlassenverloop(CMorvelApp& app);
+// The sign-on sheet command of the main window: the export, then the offer to
+// open it in the spreadsheet program of the settings.
 void ExporteerInschrijflijst(CMorvelApp& app, const CDatum& eerste);

@@ -26,6 +26,13 @@ void NormaliseerWitruimte(std::string& tekst) {
     tekst.swap(uit);
 }
 
+std::string KleineLetters(std::string tekst) {
+    for (char& c : tekst) {
+        c = KleineLetter(c);
+    }
+    return tekst;
+}
+
 bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;

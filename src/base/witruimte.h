@@ -15,6 +15,9 @@ constexpr bool IsCijfer(char c) {
 // Drops leading and trailing white space and folds every inner run into one space.
 void NormaliseerWitruimte(std::string& tekst);
 
+// `tekst` with the letters A-Z in lower case; other letters stay as they are.
+std::string KleineLetters(std::string tekst);
+
 // Equal ignoring the case of the letters A-Z only.
 bool GelijkZonderHoofdletters(std::string_view a, std::string_view b);
 

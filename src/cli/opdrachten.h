@@ -23,6 +23,8 @@ int OpdrachtIndeling(const CArgumenten& argumenten);
 int OpdrachtAfdruk(const CArgumenten& argumenten);
 int OpdrachtNieuw(const CArgumenten& argumenten);
 int OpdrachtUpload(const CArgumenten& argumenten);
+int OpdrachtGrafiek(const CArgumenten& argumenten);
+int OpdrachtImporteer(const CArgumenten& argumenten);
 
 // What a listing command does with its listing (Windows-1252): write it to
 // standard output, or print it into a PDF file. Returns the exit status.

@@ -8,6 +8,7 @@
 #include "base/melding.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/opdrachtwaarden.h"
 #include "pairing/indelingzoeker.h"
 #include "pairing/zoekvoortgang.h"
 
@@ -103,20 +104,9 @@ bool LeesMethode(const std::string& tekst, EZoekMethode& methode) {
 int LeesKeuzes(const CArgumenten& argumenten, CIndelingKeuzes& keuzes) {
     if (argumenten.Heeft("--deelnemers")) {
         keuzes.deelnemers.emplace();
-        std::string lijst = argumenten.Waarde("--deelnemers");
-        size_t begin = 0;
-        while (true) {
-            size_t komma = lijst.find(',', begin);
-            std::string woord = lijst.substr(begin, komma - begin);
-            int32_t nummer = 0;
-            if (!LeesGeheelGetal(woord, nummer)) {
-                return Gebruiksfout("Het spelersnummer '" + woord + "' is geen geheel getal.");
-            }
-            keuzes.deelnemers->push_back(nummer);
-            if (komma == std::string::npos) {
-                break;
-            }
-            begin = komma + 1;
+        std::string woord;
+        if (!LeesNummerLijst(argumenten.Waarde("--deelnemers"), *keuzes.deelnemers, woord)) {
+            return Gebruiksfout("Het spelersnummer '" + woord + "' is geen geheel getal.");
         }
     }
     for (auto [optie, paren] :

@@ -7,6 +7,7 @@
 #include "base/witruimte.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/opdrachtwaarden.h"
 #include "publish/lijsten.h"
 #include "publish/standlijst.h"
 #include "rating/actieveformules.h"
@@ -14,21 +15,6 @@
 #include "rating/voorgift.h"
 
 #include <optional>
-
-namespace {
-
-// The number of rounds up to and including the first one named `id`: an exact
-// match first, otherwise one that differs only in case; -1 when there is none.
-int RondesTot(const CRondes& rondes, const std::string& id) {
-    for (int i = 0; i < rondes.Aantal(); ++i) {
-        if (rondes.Ronde(i).identificatie == id) {
-            return i + 1;
-        }
-    }
-    return RondesTotEnMet(rondes, id);
-}
-
-} // namespace
 
 int NaarStandaardUitvoer(CMorvelApp&, const std::string& lijst) {
     SchrijfUit(lijst);

@@ -6,6 +6,7 @@
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
 #include "publish/htmlbestanden.h"
+#include "publish/klassengrafiek.h"
 #include "publish/uploadverslag.h"
 #include "rating/actieveformules.h"
 
@@ -23,6 +24,9 @@ void SchrijfVoorUpload(CMorvelApp& app, bool alle) {
     SchrijfUitslagenHtml(bron, UploadModus(app.settings.HtmlUitslagen(), alle));
     CStandFormules formules = ActieveStandFormules(app.settings);
     SchrijfStandHtml(bron, UploadModus(app.settings.HtmlStand(), alle), formules);
+    // The chart is sent only when its own mode asks for it.
+    SchrijfKlassenverloopSvg(bron, UploadModus(app.settings.HtmlKlassenverloop(), false), formules,
+                             KlassenverloopTitel(app.PeriodeNaam(), VandaagLokaal()));
 }
 
 } // namespace

@@ -73,6 +73,23 @@ const std::vector<COpdracht>& Opdrachten() {
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtKlassenverloop},
+        {.naam = "grafiek",
+         .gebruik = "MAP [--spelers N,N,...] [--ronde ID] (--png|--svg|--pdf) BESTAND "
+                    "[--breedte PX --hoogte PX]",
+         .omschrijving = "tekent het klassenverloop als grafiek in een PNG-, SVG- of "
+                         "PDF-bestand, zonder scherm: de spelers met de nummers N (standaard de "
+                         "eerste acht van de stand) na elke ronde tot en met ronde ID, op een "
+                         "vlak van PX beeldpunten (standaard 1200 bij 800)",
+         .opties = {{"--spelers", true},
+                    {"--ronde", true},
+                    {"--png", true},
+                    {"--svg", true},
+                    {"--pdf", true},
+                    {"--breedte", true},
+                    {"--hoogte", true}},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtGrafiek},
         {.naam = "inschrijflijst",
          .gebruik = "MAP [--datum D-M-JJJJ]",
          .omschrijving = "schrijft de inschrijflijst vanaf de datum (standaard vandaag) als "
@@ -82,6 +99,15 @@ const std::vector<COpdracht>& Opdrachten() {
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtInschrijflijst},
+        {.naam = "importeer",
+         .gebruik = "MAP BESTAND [--proef]",
+         .omschrijving = "leest een ledenlijst uit een CSV-bestand (naam, klasse en eventueel "
+                         "de drie vlaggen) en voegt de nieuwe leden toe zoals het ledenvenster; "
+                         "uitvoer: per regel wat er gebeurt; met --proef wordt niets geschreven",
+         .opties = {{"--proef", false}},
+         .minWoorden = 2,
+         .maxWoorden = 2,
+         .uitvoeren = OpdrachtImporteer},
         {.naam = "stand",
          .gebruik = "MAP [--ronde ID]",
          .omschrijving = "de stand na de ronde ID (standaard de laatste ronde), zoals het "

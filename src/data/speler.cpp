@@ -125,14 +125,20 @@ void CSpelers::HerbouwIndex() {
     }
 }
 
-int CSpelers::ControleerNaam(const std::string& naam, const CSpeler* zelf) {
+std::string NaamWeigering(const std::string& naam) {
     // The data file quotes names with double quotes and cannot hold one inside.
     if (naam.find('"') != std::string::npos) {
-        Meld("De naam mag geen dubbele aanhalingstekens (\") bevatten.");
-        return -1;
+        return "De naam mag geen dubbele aanhalingstekens (\") bevatten.";
     }
     if (naam.size() > kLangsteNaam) {
-        Meld(Formatteer("De naam mag niet langer zijn dan %zu tekens.", kLangsteNaam));
+        return Formatteer("De naam mag niet langer zijn dan %zu tekens.", kLangsteNaam);
+    }
+    return "";
+}
+
+int CSpelers::ControleerNaam(const std::string& naam, const CSpeler* zelf) {
+    if (std::string weigering = NaamWeigering(naam); !weigering.empty()) {
+        Meld(weigering);
         return -1;
     }
     if (NaamInGebruik(naam, zelf)) {

@@ -107,6 +107,10 @@ private:
     bool gewijzigd_ = false;
 };
 
+// Why the data file cannot hold the name `naam` (normalised): a double quote
+// in it, or more than kLangsteNaam characters. The message, or empty.
+std::string NaamWeigering(const std::string& naam);
+
 // The name of the player with `volgnummer`, as the results show it; a number
 // that is missing from the register shows as "onbekende speler N".
 std::string SpelerNaam(const CSpelers& spelers, int32_t volgnummer);

@@ -28,7 +28,8 @@ struct CBestandLijst {
 constexpr CBestandLijst kBestandLijsten[] = {{"Uitslag laatste ronde:", "uitslag"},
                                              {"Alle uitslagen:", "uitslagen"},
                                              {"Stand:", "stand"},
-                                             {"Indeling nieuwe ronde:", "indeling"}};
+                                             {"Indeling nieuwe ronde:", "indeling"},
+                                             {"Klassenverloop (grafiek):", "klassenverloop"}};
 
 QComboBox* MaakBestandLijst(const char* naam, int32_t modus) {
     auto* lijst = new QComboBox;

@@ -30,7 +30,7 @@ private:
 
     CSettings& settings_;
     CHtmlVenster model_;
-    std::array<QComboBox*, 4> bestanden_{};
+    std::array<QComboBox*, 5> bestanden_{};
     QRadioButton* ftp_;
     QRadioButton* ftps_;
     QRadioButton* sftp_;

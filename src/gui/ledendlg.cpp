@@ -1,6 +1,7 @@
 #include "gui/ledendlg.h"
 
 #include "app/morvelapp.h"
+#include "gui/importdlg.h"
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
@@ -47,6 +48,8 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     toevoegen_ = MaakKnop("&Toevoegen", "toevoegen");
     verwijderen_ = MaakKnop("&Verwijderen", "verwijderen");
     wijzigen_ = MaakKnop("&Wijzigen", "wijzigen");
+    importeren_ = MaakKnop("&Importeren", "importeren");
+    importeren_->setToolTip(QStringLiteral("Een ledenlijst uit een spreadsheet (CSV) toevoegen"));
     sluiten_ = MaakKnop("&Sluiten", "sluiten");
 
     volgnummer_ = MaakVeld("volgnummer");
@@ -113,7 +116,7 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     links->addSpacing(4);
     links->addWidget(alleenAktief_);
     auto* knoppen = new QHBoxLayout;
-    for (QPushButton* knop : {toevoegen_, verwijderen_, wijzigen_}) {
+    for (QPushButton* knop : {toevoegen_, verwijderen_, wijzigen_, importeren_}) {
         knoppen->addWidget(knop);
     }
     knoppen->addStretch(1);
@@ -144,6 +147,7 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     knop(accepteer_, [](CLedenVenster& m) { m.Accepteer(); });
     knop(afbreken_, [](CLedenVenster& m) { m.Afbreken(); });
     connect(sluiten_, &QPushButton::clicked, this, &CLedenDlg::Sluiten);
+    connect(importeren_, &QPushButton::clicked, this, &CLedenDlg::Importeren);
     connect(koppen_, &CKolomKoppen::sorteer, this, [this](int kop, Qt::SortOrder) {
         kop == kNummerKop ? model_.SorteerOpNummer() : model_.SorteerOpNaam();
         NaBediening();
@@ -227,6 +231,7 @@ void CLedenDlg::Toon() {
                                                       toevoegen_, sluiten_}) {
         w->setEnabled(bladeren);
     }
+    importeren_->setEnabled(model_.ImporterenAan());
     verwijderen_->setEnabled(model_.SelectieKnoppenAan());
     wijzigen_->setEnabled(model_.SelectieKnoppenAan());
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -253,6 +258,21 @@ void CLedenDlg::ZetFocus() {
 void CLedenDlg::Sluiten() {
     model_.Sluiten();
     accept();
+}
+
+void CLedenDlg::Importeren() {
+    const QString pad = VensterOpener().KiesBestand(
+        this, EBestandKeuze::Openen, QStringLiteral("Ledenlijst importeren"),
+        NaarQString(model_.ImportMap()),
+        QStringLiteral("Ledenlijsten (*.csv *.txt *.CSV *.TXT);;Alle bestanden (*)"));
+    CLedenImport import;
+    if (!pad.isEmpty() && model_.LeesImport(VanQString(pad), import) == 0) {
+        CImportDlg voorbeeld(model_.App(), VanQString(pad), std::move(import), this);
+        if (VensterOpener().Open(voorbeeld) == QDialog::Accepted) {
+            model_.NaImport();
+        }
+    }
+    NaBediening();
 }
 
 void CLedenDlg::keyPressEvent(QKeyEvent* gebeurtenis) {

@@ -36,6 +36,7 @@ private:
     void ZetFocus();
     void NaBediening(); // Toon and ZetFocus after the user's action
     void Sluiten();
+    void Importeren();
 
     CLedenVenster model_;
     CKolomKoppen* koppen_;
@@ -46,6 +47,7 @@ private:
     QPushButton* toevoegen_;
     QPushButton* verwijderen_;
     QPushButton* wijzigen_;
+    QPushButton* importeren_;
     QPushButton* sluiten_;
     QGroupBox* detail_;
     QLineEdit* volgnummer_;

@@ -6,6 +6,7 @@
 #include "gui/configdlg.h"
 #include "gui/datumselectiedlg.h"
 #include "gui/indelingdlg.h"
+#include "gui/klassenverloopdlg.h"
 #include "gui/ledendlg.h"
 #include "gui/nieuwecompetitiedlg.h"
 #include "gui/pictogram.h"
@@ -211,7 +212,9 @@ void CMorvelDlg::Inschrijflijst() {
 }
 
 void CMorvelDlg::Klassenverloop() {
-    ExporteerKlassenverloop(app_);
+    // The spreadsheet file as always, then the chart, with the spreadsheet a button away.
+    const bool geschreven = SchrijfKlassenverloop(app_) == 0;
+    ToonKlassenverloop(app_, geschreven ? CsvBestand(app_) : std::string(), this);
 }
 
 void CMorvelDlg::Stand() {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 QVBoxLayout* SpelerKolom(CKolomKoppen* koppen, CMultiLineListBox* lijst, QLineEdit* zoek,
-                         std::initializer_list<QWidget*> filters) {
-    auto* label = new QLabel(QStringLiteral("Zoek:"));
+                         std::initializer_list<QWidget*> filters, const char* zoekLabel) {
+    auto* label = new QLabel(QString::fromUtf8(zoekLabel));
     label->setBuddy(zoek);
     auto* zoekRegel = new QHBoxLayout;
     zoekRegel->addWidget(label);

@@ -10,6 +10,6 @@ class QLineEdit;
 class QVBoxLayout;
 class QWidget;
 
-// The column in a new layout; the label "Zoek:" is the field's buddy.
+// The column in a new layout; the label `zoekLabel` (UTF-8) is the field's buddy.
 QVBoxLayout* SpelerKolom(CKolomKoppen* koppen, CMultiLineListBox* lijst, QLineEdit* zoek,
-                         std::initializer_list<QWidget*> filters);
+                         std::initializer_list<QWidget*> filters, const char* zoekLabel = "Zoek:");

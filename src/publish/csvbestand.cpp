@@ -33,10 +33,13 @@ int SluitCsvBestand(CTekstBestand& bestand, const std::string& pad) {
 }
 
 void BiedSpreadsheetAan(const std::string& programma, const std::string& pad) {
-    if (Meld("Spreadsheet proberen op te starten?", Knoppen::JaNee, "Morvel Competitie Beheer") !=
+    if (Meld("Spreadsheet proberen op te starten?", Knoppen::JaNee, "Morvel Competitie Beheer") ==
         Antwoord::Ja) {
-        return;
+        StartSpreadsheet(programma, pad);
     }
+}
+
+void StartSpreadsheet(const std::string& programma, const std::string& pad) {
     int fout = 0;
     if (!StartProgramma(programma, {pad}, fout)) {
         Meld("Het databestand '" + pad + "' is geschreven.\rHet spreadsheet programma '" +

@@ -38,6 +38,8 @@ int ExporteerKlassenverloop(const CSpelers& spelers, const CRondes& rondes,
 int ExporteerInschrijflijst(const CSpelers& spelers, const CDatum& eerste,
                             const CLijstParameters& parameters, const std::string& pad);
 
-// Asks whether to open `pad` in the spreadsheet program `programma`, and starts
-// it with the file as its one argument; a failure to start is reported.
+// Starts the spreadsheet program `programma` with the file `pad` as its one
+// argument; a failure to start is reported.
+void StartSpreadsheet(const std::string& programma, const std::string& pad);
+// Asks whether to open `pad` in the spreadsheet program, and starts it.
 void BiedSpreadsheetAan(const std::string& programma, const std::string& pad);

@@ -1,8 +1,9 @@
 #pragma once
-// The HTML include files that the club's own web pages take in: the results of
-// the last round, all results, the standings and the published pairing. Each
-// is a bare table (or one line of text) in Windows-1252 with CR LF line ends,
-// written into the competition's folder when its mode asks for it.
+// The include files that the club's own web pages take in: the results of the
+// last round, all results, the standings and the published pairing, each a
+// bare table (or one line of text) in Windows-1252 with CR LF line ends, and
+// the class chart as an SVG picture. Each is written into the competition's
+// folder when its mode asks for it.
 
 #include "publish/uploadnodig.h"
 
@@ -35,3 +36,11 @@ void SchrijfStandHtml(const CHtmlBron& bron, int modus, CStandFormules& formules
 // "indeling.inc": the published pairing, dated by `nu` in local time.
 void SchrijfIndelingHtml(const CHtmlBron& bron, int modus, const CIndeling& indeling,
                          std::time_t nu);
+
+// The size of "klassenverloop.svg" in pixels.
+inline constexpr int kSvgBreedte = 900;
+inline constexpr int kSvgHoogte = 560;
+// "klassenverloop.svg": replays all rounds and draws the class chart of the
+// first eight of the standings, titled `titel`.
+void SchrijfKlassenverloopSvg(const CHtmlBron& bron, int modus, CStandFormules& formules,
+                              const std::string& titel);

@@ -14,6 +14,8 @@ const char* HtmlBestandsNaam(HtmlBestand bestand) {
         return "stand.inc";
     case HtmlBestand::Indeling:
         return "indeling.inc";
+    case HtmlBestand::Klassenverloop:
+        return "klassenverloop.svg";
     }
     return "";
 }

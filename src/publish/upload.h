@@ -25,6 +25,7 @@ inline constexpr std::array<CUploadBestand, kAantalHtmlBestanden> kUploadVolgord
     {HtmlBestand::Uitslagen, 2},
     {HtmlBestand::Stand, 8},
     {HtmlBestand::Indeling, 4},
+    {HtmlBestand::Klassenverloop, 16},
 }};
 
 // The method of "Methode": "SFTP", "FTPS" (FTP with explicit TLS), and FTP

@@ -1,10 +1,15 @@
 #pragma once
-// The four HTML include files and the flags that mark them for upload.
+// The include files for the club's site (four HTML fragments and the class
+// chart) and the flags that mark them for upload.
 
-enum class HtmlBestand { Uitslag, Uitslagen, Stand, Indeling };
-inline constexpr int kAantalHtmlBestanden = 4;
+#include <algorithm>
+#include <iterator>
 
-// The file name: "uitslag.inc", "uitslagen.inc", "stand.inc" or "indeling.inc".
+enum class HtmlBestand { Uitslag, Uitslagen, Stand, Indeling, Klassenverloop };
+inline constexpr int kAantalHtmlBestanden = 5;
+
+// The file name: "uitslag.inc", "uitslagen.inc", "stand.inc", "indeling.inc"
+// or "klassenverloop.svg".
 const char* HtmlBestandsNaam(HtmlBestand bestand);
 
 // Modes of an include file. Any mode from 1 writes the file; exactly 2 also
@@ -20,7 +25,9 @@ public:
     bool Nodig(HtmlBestand bestand) const { return vlaggen_[Index(bestand)]; }
     void Zet(HtmlBestand bestand) { vlaggen_[Index(bestand)] = true; }
     void Wis(HtmlBestand bestand) { vlaggen_[Index(bestand)] = false; }
-    bool Iets() const { return vlaggen_[0] || vlaggen_[1] || vlaggen_[2] || vlaggen_[3]; }
+    bool Iets() const {
+        return std::any_of(std::begin(vlaggen_), std::end(vlaggen_), [](bool v) { return v; });
+    }
 
 private:
     static int Index(HtmlBestand bestand) { return static_cast<int>(bestand); }

@@ -1,8 +1,8 @@
 #include "rating/standberekening.h"
 
+#include "base/witruimte.h"
 #include "data/ronde.h"
 #include "data/speler.h"
-#include "base/witruimte.h"
 
 #include <cstdint>
 #include <limits>
@@ -76,31 +76,40 @@ int VerwerkJigo(CSpeler& speler, int32_t ronde, CStandFormules& formules) {
     return Verwerk(speler, ronde, speler.stand.jigo, formules.klasseNaJigo, formules);
 }
 
-void BerekenStand(const CSpelers& spelers, const CRondes& rondes, int aantal,
-                  CStandFormules& formules) {
+void ResetStand(const CSpelers& spelers) {
     for (CSpeler& speler : spelers) {
         speler.Reset();
     }
+}
+
+void VerwerkRonde(const CSpelers& spelers, const CRondes& rondes, int index,
+                  CStandFormules& formules) {
+    const int32_t ronde = index + 1;
+    for (const CUitslag& u : rondes.Ronde(index).Uitslagen()) {
+        switch (u.soort) {
+        case partij:
+            VerwerkResultaat(spelers.Zoek(u.speler1), u.resultaat, ronde, formules);
+            VerwerkResultaat(spelers.Zoek(u.speler2), Omgekeerd(u.resultaat), ronde, formules);
+            break;
+        case klasseregel:
+            if (CSpeler* speler = spelers.Zoek(u.speler1)) {
+                speler->ZetKlasse(u.nieuweKlasse);
+            }
+            break;
+        default: // a bye counts as no game
+            break;
+        }
+    }
+}
+
+void BerekenStand(const CSpelers& spelers, const CRondes& rondes, int aantal,
+                  CStandFormules& formules) {
+    ResetStand(spelers);
     if (aantal < 0 || aantal > rondes.Aantal()) {
         aantal = rondes.Aantal();
     }
     for (int i = 0; i < aantal; ++i) {
-        const int32_t ronde = i + 1;
-        for (const CUitslag& u : rondes.Ronde(i).Uitslagen()) {
-            switch (u.soort) {
-            case partij:
-                VerwerkResultaat(spelers.Zoek(u.speler1), u.resultaat, ronde, formules);
-                VerwerkResultaat(spelers.Zoek(u.speler2), Omgekeerd(u.resultaat), ronde, formules);
-                break;
-            case klasseregel:
-                if (CSpeler* speler = spelers.Zoek(u.speler1)) {
-                    speler->ZetKlasse(u.nieuweKlasse);
-                }
-                break;
-            default: // a bye counts as no game
-                break;
-            }
-        }
+        VerwerkRonde(spelers, rondes, i, formules);
     }
 }
 

@@ -19,6 +19,12 @@ int VerwerkWinst(CSpeler& speler, int32_t ronde, CStandFormules& formules);
 int VerwerkVerlies(CSpeler& speler, int32_t ronde, CStandFormules& formules);
 int VerwerkJigo(CSpeler& speler, int32_t ronde, CStandFormules& formules);
 
+// The replay in steps: every player back to his starting class with no
+// games, then the round at `index` (from 0) on top of the rounds before it.
+void ResetStand(const CSpelers& spelers);
+void VerwerkRonde(const CSpelers& spelers, const CRondes& rondes, int index,
+                  CStandFormules& formules);
+
 // Resets every player and replays the first `aantal` rounds (all when negative).
 void BerekenStand(const CSpelers& spelers, const CRondes& rondes, int aantal,
                   CStandFormules& formules);

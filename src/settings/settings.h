@@ -63,6 +63,7 @@ class CProfiel;
     GETAL(HtmlUitslagen, "Html", "Uitslagen", "0")                                                 \
     GETAL(HtmlStand, "Html", "Stand", "0")                                                         \
     GETAL(HtmlIndeling, "Html", "Indeling", "0")                                                   \
+    GETAL(HtmlKlassenverloop, "Html", "Klassenverloop", "0")                                       \
     TEKST(Server, "Html", "Server", "")                                                            \
     TEKST(Poort, "Html", "Poort", "21")                                                            \
     GETAL(FtpModePassief, "Html", "FtpModePassief", "1")                                           \

@@ -9,10 +9,9 @@ CHtmlVenster::CHtmlVenster(const CSettings& settings)
       gebruikersnaam(settings.Gebruikersnaam()), remoteDirectory(settings.RemoteDirectory()),
       certificaat(settings.HtmlCertificaat()),
       competitieIdAanPad(settings.CompetitieIdAanPadToevoegen() != 0),
-      automatischAfsluiten(settings.AutomatischAfsluiten() != 0), modi_{settings.HtmlUitslag(),
-                                                                        settings.HtmlUitslagen(),
-                                                                        settings.HtmlStand(),
-                                                                        settings.HtmlIndeling()},
+      automatischAfsluiten(settings.AutomatischAfsluiten() != 0),
+      modi_{settings.HtmlUitslag(), settings.HtmlUitslagen(), settings.HtmlStand(),
+            settings.HtmlIndeling(), settings.HtmlKlassenverloop()},
       methode_(MethodeVan(settings.HtmlMethode())) {}
 
 void CHtmlVenster::KiesMethode(UploadMethode methode) {
@@ -34,6 +33,7 @@ void CHtmlVenster::Ok(CSettings& settings) const {
     settings.SetHtmlUitslagen(modi_[kUitslagen]);
     settings.SetHtmlStand(modi_[kStand]);
     settings.SetHtmlIndeling(modi_[kIndeling]);
+    settings.SetHtmlKlassenverloop(modi_[kKlassenverloop]);
     settings.SetServer(server);
     settings.SetPoort(poort);
     settings.SetFtpModePassief(passief ? 1 : 0);

@@ -1,6 +1,6 @@
 #pragma once
 // The HTML output and upload window "Instellen HTML uitvoer": the modes of
-// the four include files, the method, server and account of the upload, and
+// the five include files, the method, server and account of the upload, and
 // which fields are enabled.
 
 #include "publish/upload.h"
@@ -16,8 +16,8 @@ inline constexpr const char* kWachtwoordPlaatshouder = "1234567890123456";
 
 class CHtmlVenster {
 public:
-    // The four include files, in the order of the window.
-    enum EBestand { kUitslag = 0, kUitslagen = 1, kStand = 2, kIndeling = 3 };
+    // The include files, in the order of the window.
+    enum EBestand { kUitslag = 0, kUitslagen = 1, kStand = 2, kIndeling = 3, kKlassenverloop = 4 };
     // The modes of a file list: "Bestand niet aanmaken", "Bestand aanmaken,
     // niet uploaden" and "Bestand aanmaken en uploaden".
     static constexpr int32_t kUploaden = 2;
@@ -59,7 +59,7 @@ public:
     void Ok(CSettings& settings) const;
 
 private:
-    std::array<int32_t, 4> modi_{};
+    std::array<int32_t, 5> modi_{};
     UploadMethode methode_ = UploadMethode::Ftp;
     std::string wachtwoord_ = kWachtwoordPlaatshouder;
     bool wachtwoordGewijzigd_ = false;

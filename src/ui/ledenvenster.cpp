@@ -235,6 +235,21 @@ int CLedenVenster::Verwijderen() {
     return 0;
 }
 
+int CLedenVenster::LeesImport(const std::string& pad, CLedenImport& import) const {
+    if (!ImporterenAan()) {
+        return -1;
+    }
+    return LeesLedenlijst(pad, app_.competitie.spelers, import);
+}
+
+std::string CLedenVenster::ImportMap() const {
+    return app_.competitie.competitieMap;
+}
+
+void CLedenVenster::NaImport() {
+    VulEnHerstel();
+}
+
 void CLedenVenster::Sluiten() {
     app_.settings.SetLedenToonAlleenAktieveSpelers(alleenAktief_ ? 1 : 0);
     app_.settings.SetLedenSorteerSleutel(sleutel_);

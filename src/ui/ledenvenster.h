@@ -4,6 +4,8 @@
 // rules decide what is accepted; this model collects the input, keeps the
 // list, the edit state and the enabled controls, and calls the register.
 
+#include "app/ledenimport.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -87,6 +89,16 @@ public:
     int Verwijderen();
     // "&Sluiten": stores the filter and the sort key in the settings.
     void Sluiten();
+
+    // "&Importeren", while browsing: reads the member list at `pad` for the
+    // preview. 0, or -1 after a message.
+    bool ImporterenAan() const { return Bladeren(); }
+    // The folder the file dialog opens in: the competition's folder.
+    std::string ImportMap() const;
+    CMorvelApp& App() const { return app_; }
+    int LeesImport(const std::string& pad, CLedenImport& import) const;
+    // After the preview added members: the list shows them.
+    void NaImport();
 
 private:
     void Vul();

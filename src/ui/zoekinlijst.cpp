@@ -6,16 +6,6 @@
 
 namespace {
 
-// Only A-Z fold: the other letters of the code page are compared as they are.
-std::string KleineLetters(std::string tekst) {
-    for (char& c : tekst) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return tekst;
-}
-
 // Each character of `tekst` found in `regel`, each search starting where the
 // previous character was found.
 bool InVolgorde(const std::string& regel, const std::string& tekst) {

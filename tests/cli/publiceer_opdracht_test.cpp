@@ -136,6 +136,86 @@ TEST_F(PubliceerOpdracht, IndelingPubliceertVolgensDeModus) {
     EXPECT_FALSE(Bestaat("club.csv"));
 }
 
+// The width and height of a PNG file from its header.
+std::pair<int, int> PngMaat(const std::string& png) {
+    auto getal = [&png](size_t vanaf) {
+        int waarde = 0;
+        for (size_t i = vanaf; i < vanaf + 4 && i < png.size(); ++i) {
+            waarde = waarde * 256 + static_cast<unsigned char>(png[i]);
+        }
+        return waarde;
+    };
+    EXPECT_EQ(0u, png.find("\x89PNG\r\n"));
+    return {getal(16), getal(20)};
+}
+
+TEST_F(PubliceerOpdracht, GrafiekSchrijftPngSvgEnPdfZonderScherm) {
+    const std::string png = map.Bestand("verloop.png");
+    CProgrammaUitvoer u = Voer({"grafiek", "club", "--png", png});
+    EXPECT_EQ(0, u.status) << u.fout;
+    EXPECT_EQ("", u.fout);
+    EXPECT_EQ("4 spelers, 2 rondes in " + png + "\n", u.uit);
+    EXPECT_EQ((std::pair{1200, 800}), PngMaat(LeesAlles(png)));
+
+    // The chosen players, in a size of its own, up to a round.
+    const std::string svg = map.Bestand("verloop.svg");
+    u = Voer({"grafiek", "club", "--spelers", "3,1", "--ronde", "RONDE 1", "--svg", svg,
+              "--breedte", "900", "--hoogte", "560"});
+    EXPECT_EQ(0, u.status) << u.fout;
+    EXPECT_EQ("2 spelers, 1 ronde in " + svg + "\n", u.uit);
+    const std::string tekening = LeesAlles(svg);
+    EXPECT_NE(std::string::npos, tekening.find("viewBox=\"0 0 900 560\""));
+    EXPECT_NE(std::string::npos, tekening.find(">Bert</text>"));
+    EXPECT_NE(std::string::npos, tekening.find(">Anna</text>"));
+    EXPECT_EQ(std::string::npos, tekening.find(">Jos&#233;</text>"));
+    EXPECT_NE(std::string::npos, tekening.find(">ronde 1</text>"));
+    EXPECT_EQ(std::string::npos, tekening.find(">Ronde 2</text>"));
+
+    u = Voer({"grafiek", "club", "--pdf", map.Bestand("verloop.pdf"), "--hoogte", "400"});
+    EXPECT_EQ(0, u.status) << u.fout;
+    EXPECT_NE(std::string::npos, LeesAlles(map.Bestand("verloop.pdf")).find("/MediaBox [0 0 900"));
+}
+
+TEST_F(PubliceerOpdracht, GrafiekWeigertFouteKeuzes) {
+    const std::string png = map.Bestand("verloop.png");
+    struct {
+        std::vector<std::string> argumenten;
+        int status;
+        const char* melding;
+    } gevallen[] = {
+        {{"grafiek", "club"}, 64, "precies een van --png, --svg en --pdf"},
+        {{"grafiek", "club", "--png", png, "--svg", png}, 64, "precies een van"},
+        {{"grafiek", "club", "--png", png, "--breedte", "50"}, 64, "van 200 tot en met 8000"},
+        {{"grafiek", "club", "--png", png, "--hoogte", "groot"}, 64, "niet 'groot'"},
+        {{"grafiek", "club", "--png", png, "--spelers", "1,x"}, 64, "'x' is geen geheel getal"},
+        {{"grafiek", "club", "--png", png, "--spelers", "5"},
+         1,
+         "Speler 5 staat niet in het klassenverloop"},
+        {{"grafiek", "club", "--png", png, "--ronde", "juni"},
+         1,
+         "De ronde 'juni' bestaat niet in deze competitie."},
+        {{"grafiek", "geenclub", "--png", png}, 2, ""},
+        {{"grafiek", "club", "--png", map.Bestand("club")}, 1, "kon niet geschreven worden"},
+    };
+    for (const auto& g : gevallen) {
+        CProgrammaUitvoer u = Voer(g.argumenten);
+        EXPECT_EQ(g.status, u.status) << g.melding;
+        EXPECT_NE(std::string::npos, u.fout.find(g.melding)) << u.fout;
+        EXPECT_FALSE(std::filesystem::exists(png)) << g.melding;
+    }
+}
+
+TEST_F(PubliceerOpdracht, HtmlSchrijftDeGrafiekVolgensZijnModus) {
+    EXPECT_EQ(0, Voer({"html", "club", "--alle"}).status);
+    EXPECT_FALSE(Bestaat("klassenverloop.svg"));
+    SchrijfProfiel("Klassenverloop=1\n");
+    CProgrammaUitvoer u = Voer({"html", "club"});
+    EXPECT_EQ(0, u.status) << u.fout;
+    const std::string svg = Inhoud("klassenverloop.svg");
+    EXPECT_NE(std::string::npos, svg.find(">Jos&#233;</text>"));
+    EXPECT_NE(std::string::npos, svg.find("<title>Klassenverloop club, "));
+}
+
 TEST_F(PubliceerOpdracht, FouteInvoer) {
     for (const char* datum : {"31-2-2026", "29-2-2100", "2026-3-2", "2-3-26", "2-3-2026x", ""}) {
         CProgrammaUitvoer u = Voer({"inschrijflijst", "club", "--datum", datum});

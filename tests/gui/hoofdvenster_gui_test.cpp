@@ -1,8 +1,10 @@
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "gui/klassenverloopdlg.h"
 #include "gui/morveldlg.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
+#include "vensterscript.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -172,12 +174,31 @@ TEST_F(Hoofdvenster, AfsluitenKnopSchrijftOok) {
     EXPECT_NE(std::string::npos, LeesAlles(Bestand("Najaar")).find("Sien Sluiter"));
 }
 
-TEST_F(Hoofdvenster, KlassenverloopSchrijftHetCsvBestandEnBiedtDeSpreadsheetAan) {
+TEST_F(Hoofdvenster, KlassenverloopSchrijftHetCsvBestandEnOpentDeGrafiek) {
     MaakCompetitie("Najaar", "Nico Najaar");
     Start("Najaar");
-    recorder.Verwacht("Spreadsheet proberen op te starten?", Antwoord::Nee);
+    CVensterScript script;
+    script.VerwachtVenster([this](QDialog& d) {
+        // The file is written first, and the spreadsheet is one button away.
+        EXPECT_EQ(";Nico Najaar;\r\n", LeesAlles(data + "/Najaar/Najaar.csv"));
+        EXPECT_NE(nullptr, qobject_cast<CKlassenverloopDlg*>(&d));
+        EXPECT_EQ(QString("Morvel Competitie Beheer / Klassenverloop"), d.windowTitle());
+        EXPECT_TRUE(d.findChild<QPushButton*>("spreadsheet")->isEnabled());
+        return QDialog::Rejected;
+    });
     QTest::mouseClick(venster->findChild<QPushButton*>("klassenverloop"), Qt::LeftButton);
-    EXPECT_EQ(";Nico Najaar;\r\n", LeesAlles(data + "/Najaar/Najaar.csv"));
+    EXPECT_TRUE(recorder.meldingen.empty()); // no question before the window
+
+    // A file that cannot be written is told, and the chart still opens, without the spreadsheet.
+    std::filesystem::remove(data + "/Najaar/Najaar.csv");
+    std::filesystem::create_directory(data + "/Najaar/Najaar.csv");
+    recorder.VerwachtWillekeurig();
+    script.VerwachtVenster([](QDialog& d) {
+        EXPECT_FALSE(d.findChild<QPushButton*>("spreadsheet")->isEnabled());
+        return QDialog::Rejected;
+    });
+    QTest::mouseClick(venster->findChild<QPushButton*>("klassenverloop"), Qt::LeftButton);
+    EXPECT_EQ(0u, recorder.meldingen.back().tekst.find("Het bestand '"));
 }
 
 TEST_F(Hoofdvenster, MapZonderDatabestandZetDeCommandosUit) {

@@ -166,6 +166,7 @@ TEST_F(InstellingVenster, HtmlWindowLabelsListsAndTheEnableRule) {
                                           {"Alle uitslagen:", "uitslagen"},
                                           {"Stand:", "stand"},
                                           {"Indeling nieuwe ronde:", "indeling"},
+                                          {"Klassenverloop (grafiek):", "klassenverloop"},
                                           {"Methode", "ftp"},
                                           {"Server / poort", "server"},
                                           {"Gebruikersnaam", "gebruikersnaam"},

@@ -231,3 +231,79 @@ TEST_F(LedenDlg, TheMainWindowOpensItAndTheChangeIsWrittenAtTheClose) {
 }
 
 } // namespace
+
+namespace {
+
+// A member list as a spreadsheet saves it: semicolons, a BOM, Windows line ends.
+const char* const kLedenlijst = "\xEF\xBB\xBFNaam;Klasse;Aktief\r\n"
+                                "Ren\xC3\xA9"
+                                "e Jansen;12,5;J\r\n"
+                                "piet jansen;150;J\r\n"
+                                "Bram Visser;3 kyu;nee\r\n";
+
+TEST_F(LedenDlg, ImporterenToontHetVoorbeeldEnAfbrekenVoegtNietsToe) {
+    SchrijfAlles(tmp.Bestand("leden.csv"), kLedenlijst);
+    Open();
+    EXPECT_EQ(QString("&Importeren"), Knop("importeren")->text());
+    {
+        CVensterScript script;
+        script.VerwachtBestand(QString::fromStdString(tmp.Bestand("leden.csv")));
+        script.VerwachtVenster([](QDialog& d) {
+            EXPECT_EQ(QString("Morvel Competitie Beheer / Leden importeren"), d.windowTitle());
+            auto* regels = d.findChild<CMultiLineListBox*>("regels");
+            EXPECT_EQ(3, regels->AantalRegels());
+            EXPECT_EQ(QString("Ren\u00E9e Jansen"), regels->Tekst(0, 1));
+            EXPECT_EQ(QString("nieuw, nummer 8"), regels->Tekst(0, 4));
+            EXPECT_EQ(QString("bestaat al: overgeslagen"), regels->Tekst(1, 4));
+            EXPECT_NE(-1, d.findChild<QLabel*>("telling")->text().indexOf("2 nieuwe leden"));
+            EXPECT_TRUE(d.findChild<QPushButton*>("importeren")->isEnabled());
+            QTest::mouseClick(d.findChild<QPushButton*>("afbreken"), Qt::LeftButton);
+            return d.result();
+        });
+        QTest::mouseClick(Knop("importeren"), Qt::LeftButton);
+        EXPECT_EQ("Ledenlijst importeren", script.bestandTitels.value(0).toStdString());
+    }
+    EXPECT_EQ(3u, app->competitie.spelers.Aantal());
+    EXPECT_FALSE(app->competitie.spelers.IsGewijzigd());
+    EXPECT_TRUE(recorder.meldingen.empty());
+    EXPECT_EQ(Veld("zoek"), QApplication::focusWidget());
+
+    // A cancelled file dialog opens nothing.
+    CVensterScript script;
+    script.VerwachtBestand(QString());
+    Toets(Qt::Key_I, Qt::AltModifier);
+    QTest::qWait(200);
+}
+
+TEST_F(LedenDlg, ImporterenVoegtDeNieuweLedenToeEnToontZe) {
+    SchrijfAlles(tmp.Bestand("leden.csv"), kLedenlijst);
+    Open();
+    {
+        CVensterScript script;
+        script.VerwachtBestand(QString::fromStdString(tmp.Bestand("leden.csv")));
+        script.VerwachtVenster([](QDialog& d) {
+            QApplication::setActiveWindow(&d);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+            QTest::qWait(200);
+            return d.result();
+        });
+        recorder.Verwacht("2 leden toegevoegd, 1 overgeslagen.");
+        Toets(Qt::Key_I, Qt::AltModifier);
+        QTest::qWait(200);
+    }
+    EXPECT_EQ((QStringList{"Piet Jansen", "Jan de Vries", "Ren\u00E9e Jansen"}), Namen());
+    const CSpeler* bram = app->competitie.spelers.Zoek(9);
+    ASSERT_NE(nullptr, bram);
+    EXPECT_EQ("Bram Visser", bram->naam);
+    EXPECT_EQ(250, bram->beginKlasse);
+    EXPECT_EQ(0, bram->aktief);
+    // Kept in the data file at the switch or the close, as every change.
+    ASSERT_TRUE(app->SluitAf(false));
+    const std::string data = LeesAlles(Datafile());
+    EXPECT_NE(std::string::npos, data.find("8 \"Ren\x82"
+                                           "e Jansen\" 125 J J J"));
+    EXPECT_NE(std::string::npos, data.find("9 \"Bram Visser\" 250 N J J"));
+}
+
+} // namespace

@@ -15,10 +15,36 @@ TEST(UploadMasker, BitsVolgenDeVlaggenEnAlleenVerzondenBestandenWordenGewist) {
     nodig.Zet(HtmlBestand::Indeling);
     EXPECT_EQ(8 | 4, UploadMasker(nodig));
     nodig.Zet(HtmlBestand::Uitslag);
+    nodig.Zet(HtmlBestand::Klassenverloop);
+    EXPECT_EQ(1 | 8 | 4 | 16, UploadMasker(nodig));
     WisVerzonden(nodig, 8); // stand.inc failed
     EXPECT_TRUE(nodig.Nodig(HtmlBestand::Stand));
     EXPECT_FALSE(nodig.Nodig(HtmlBestand::Uitslag));
     EXPECT_FALSE(nodig.Nodig(HtmlBestand::Indeling));
+    EXPECT_FALSE(nodig.Nodig(HtmlBestand::Klassenverloop));
+    EXPECT_TRUE(nodig.Iets());
+    WisVerzonden(nodig, 0);
+    EXPECT_FALSE(nodig.Iets());
+}
+
+TEST_F(Upload, DeGrafiekGaatAlsLaatsteMeeEnKomtOngewijzigdAan) {
+    EXPECT_EQ(16, kUploadVolgorde.back().bit);
+    // The chart is ASCII: its characters outside ASCII are references already.
+    SchrijfAlles(tmp.Bestand("lokaal/klassenverloop.svg"),
+                 "<svg>\r\n<text>Ren&#233;e</text>\r\n</svg>\r\n");
+    StartFtp();
+    EXPECT_TRUE(Voer(16 | 1));
+    EXPECT_EQ(Samen(kFtpBegin, {"upload 'uitslag.inc'\tOK", "upload 'klassenverloop.svg'\tOK"},
+                    kFtpEinde),
+              Log());
+    EXPECT_EQ("<svg>\n<text>Ren&#233;e</text>\n</svg>\n", OpServer("klassenverloop.svg"));
+
+    fs::remove(tmp.Bestand("server/klassenverloop.svg"));
+    server.reset();
+    StartSftp();
+    EXPECT_TRUE(Voer(16));
+    EXPECT_EQ("sftp_uploadfile(klassenverloop.svg)\tOK", Log().back());
+    EXPECT_EQ("<svg>\n<text>Ren&#233;e</text>\n</svg>\n", OpServer("klassenverloop.svg"));
 }
 
 TEST(LfLezer, CrLfWordtLfOokOpDeGrensVanEenStuk) {

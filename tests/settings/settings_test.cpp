@@ -162,6 +162,7 @@ TEST_F(SettingsTest, ReadsACompleteProfileWithoutMessages) {
     EXPECT_EQ(settings.PenaltyNietZoIngedeeldHoog(), 50);
     EXPECT_EQ(settings.IndelingsLijstMethode(), 2);
     EXPECT_EQ(settings.HtmlUitslagen(), 2);
+    EXPECT_EQ(settings.HtmlKlassenverloop(), 2);
     EXPECT_EQ(settings.HtmlMethode(), "SFTP");
     EXPECT_EQ(settings.Poort(), "2121");
     EXPECT_EQ(settings.AantalVoorgiftFormules(), 2);

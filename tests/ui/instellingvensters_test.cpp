@@ -182,7 +182,7 @@ TEST_F(InstellingVensters, PrintPreferencesSelectStoreAndNeedBothChoices) {
 // --- HTML uitvoer ---
 
 struct CUploadRegel {
-    std::array<int32_t, 4> modi;
+    std::array<int32_t, 5> modi;
     UploadMethode methode;
     bool uploadVelden;
     bool passief;
@@ -195,7 +195,7 @@ class HtmlUploadRegel : public InstellingVensters,
 TEST_P(HtmlUploadRegel, TheUploadFieldsNeedAnUploadAndThePassiveBoxFtp) {
     const CUploadRegel& regel = GetParam();
     CHtmlVenster venster(*settings);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         venster.ZetModus(i, regel.modi[static_cast<size_t>(i)]);
     }
     venster.KiesMethode(regel.methode);
@@ -209,13 +209,14 @@ constexpr UploadMethode kFtps = UploadMethode::Ftps;
 constexpr UploadMethode kSftp = UploadMethode::Sftp;
 
 INSTANTIATE_TEST_SUITE_P(Modi, HtmlUploadRegel,
-                         ::testing::Values(CUploadRegel{{0, 0, 0, 0}, kFtp, false, true, false},
-                                           CUploadRegel{{0, 0, 0, 0}, kSftp, false, false, false},
-                                           CUploadRegel{{0, 0, 0, 0}, kFtps, false, true, false},
-                                           CUploadRegel{{1, 1, 1, 1}, kFtp, false, true, false},
-                                           CUploadRegel{{0, 0, 0, 2}, kFtp, true, true, false},
-                                           CUploadRegel{{0, 0, 0, 2}, kFtps, true, true, true},
-                                           CUploadRegel{{2, 0, 1, 0}, kSftp, true, false, false}));
+                         ::testing::Values(CUploadRegel{{0, 0, 0, 0, 0}, kFtp, false, true, false},
+                                           CUploadRegel{{0, 0, 0, 0, 0}, kSftp, false, false, false},
+                                           CUploadRegel{{0, 0, 0, 0, 0}, kFtps, false, true, false},
+                                           CUploadRegel{{1, 1, 1, 1, 1}, kFtp, false, true, false},
+                                           CUploadRegel{{0, 0, 0, 2, 0}, kFtp, true, true, false},
+                                           CUploadRegel{{0, 0, 0, 0, 2}, kFtp, true, true, false},
+                                           CUploadRegel{{0, 0, 0, 2, 0}, kFtps, true, true, true},
+                                           CUploadRegel{{2, 0, 1, 0, 1}, kSftp, true, false, false}));
 
 TEST_F(InstellingVensters, EveryStoredMethodIsKeptAndFtpsIsOneOfThem) {
     const std::pair<const char*, UploadMethode> gevallen[] = {
@@ -252,6 +253,7 @@ TEST_F(InstellingVensters, TheMethodSetsItsPortAndEverythingIsStoredAsTyped) {
     venster.KiesMethode(kSftp);
 
     venster.ZetModus(CHtmlVenster::kStand, 2);
+    venster.ZetModus(CHtmlVenster::kKlassenverloop, 1);
     venster.server = " ftp.club.nl ";
     venster.poort = "0";
     venster.gebruikersnaam = "beheer ";
@@ -261,6 +263,7 @@ TEST_F(InstellingVensters, TheMethodSetsItsPortAndEverythingIsStoredAsTyped) {
     venster.automatischAfsluiten = true;
     venster.Ok(*settings);
     EXPECT_EQ(2, settings->HtmlStand());
+    EXPECT_EQ(1, settings->HtmlKlassenverloop());
     EXPECT_EQ(0, settings->HtmlUitslag());
     EXPECT_EQ(" ftp.club.nl ", settings->Server());
     EXPECT_EQ("0", settings->Poort());

@@ -1,0 +1,247 @@
+#include "gui/grafiektekening.h"
+
+#include "gui/qttekst.h"
+#include "gui/vensteropener.h"
+#include "gui/zonderscherm.h"
+#include "publish/klassengrafiek.h"
+
+#include <QBuffer>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLegendMarker>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+
+namespace {
+
+constexpr qreal kLijnDikte = 2.5;
+constexpr qreal kPuntGrootte = 7;
+constexpr int kSchuinVanaf = 8; // rounds from which their labels are slanted
+constexpr int kDpi = 96;
+
+QColor Kleur(uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+Qt::PenStyle Streep(int streep) {
+    return streep == 1 ? Qt::DashLine : streep == 2 ? Qt::DotLine : Qt::SolidLine;
+}
+
+// x: the rounds, each at its number from 1.
+QCategoryAxis* RondeAs(const CKlassenGrafiek& grafiek) {
+    auto* as = new QCategoryAxis;
+    as->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int aantal = static_cast<int>(grafiek.rondes.size());
+    as->setRange(0.5, std::max(aantal, 1) + 0.5);
+    as->setStartValue(0.5);
+    for (int r = 0; r < aantal; ++r) {
+        const std::string& label = grafiek.rondeLabels[static_cast<size_t>(r)];
+        if (!label.empty()) {
+            as->append(NaarQString(label), r + 1);
+        }
+    }
+    if (aantal >= kSchuinVanaf) {
+        as->setLabelsAngle(-45);
+    }
+    as->setTitleText(QStringLiteral("Ronde"));
+    return as;
+}
+
+// y: the classes in whole classes, the strongest at the top.
+QCategoryAxis* KlasseAs(const CKlassenGrafiek& grafiek) {
+    auto* as = new QCategoryAxis;
+    as->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    as->setRange(grafiek.boven / 10.0, grafiek.onder / 10.0);
+    as->setStartValue(grafiek.boven / 10.0);
+    for (const auto& [klasse, tekst] : grafiek.klasseLabels) {
+        as->append(NaarQString(tekst), klasse / 10.0);
+    }
+    as->setReverse(true);
+    as->setTitleText(QStringLiteral("Klasse"));
+    return as;
+}
+
+} // namespace
+
+QChart* MaakQtGrafiek(const CKlassenGrafiek& grafiek, const PuntMelding& melding) {
+    auto* chart = new QChart;
+    chart->setTitle(NaarQString(grafiek.titel));
+    QFont titelLetter = chart->titleFont();
+    titelLetter.setBold(true);
+    titelLetter.setPointSizeF(titelLetter.pointSizeF() * 1.3);
+    chart->setTitleFont(titelLetter);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setBackgroundRoundness(0);
+    QCategoryAxis* x = RondeAs(grafiek);
+    QCategoryAxis* y = KlasseAs(grafiek);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (size_t l = 0; l < grafiek.lijnen.size(); ++l) {
+        const CGrafiekLijn& lijn = grafiek.lijnen[l];
+        const QColor kleur = Kleur(lijn.kleur);
+        auto* lijnSerie = new QLineSeries;
+        lijnSerie->setName(NaarQString(lijn.naam));
+        QPen pen(kleur, kLijnDikte, Streep(lijn.streep));
+        pen.setCapStyle(Qt::FlatCap);
+        lijnSerie->setPen(pen);
+        auto* punten = new QScatterSeries;
+        punten->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        punten->setMarkerSize(kPuntGrootte);
+        punten->setColor(kleur);
+        punten->setBorderColor(kleur);
+        for (size_t r = 0; r < lijn.klassen.size(); ++r) {
+            const QPointF punt(static_cast<qreal>(r + 1), lijn.klassen[r] / 10.0);
+            lijnSerie->append(punt);
+            if (lijn.punten[r]) {
+                punten->append(punt);
+            }
+        }
+        chart->addSeries(lijnSerie);
+        chart->addSeries(punten);
+        for (QAbstractSeries* serie :
+             {static_cast<QAbstractSeries*>(lijnSerie), static_cast<QAbstractSeries*>(punten)}) {
+            serie->attachAxis(x);
+            serie->attachAxis(y);
+        }
+        for (QLegendMarker* teken : chart->legend()->markers(punten)) {
+            teken->setVisible(false);
+        }
+        if (melding) {
+            QObject::connect(punten, &QScatterSeries::hovered, punten,
+                             [melding, l](const QPointF& punt, bool aan) {
+                                 const qint64 ronde = qRound64(punt.x()) - 1;
+                                 if (ronde >= 0) {
+                                     melding(l, static_cast<size_t>(ronde), aan);
+                                 }
+                             });
+        }
+    }
+    return chart;
+}
+
+void TekenGrafiek(const CKlassenGrafiek& grafiek, QPainter& schilder, const QRectF& doel) {
+    QGraphicsScene scene;
+    QChart* chart = MaakQtGrafiek(grafiek);
+    scene.addItem(chart); // the scene owns it from here
+    const QRectF vlak(QPointF(0, 0), doel.size());
+    chart->setGeometry(vlak);
+    scene.setSceneRect(vlak);
+    scene.render(&schilder, doel, vlak);
+}
+
+void DrukGrafiekAf(const CKlassenGrafiek& grafiek, QWidget* ouder) {
+    // At the resolution of the layout, so that text is as large as it was laid out.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setDocName(NaarQString(grafiek.titel));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!VensterOpener().KiesPrinter(printer, ouder)) {
+        return;
+    }
+    QPainter schilder;
+    if (!schilder.begin(&printer)) {
+        return;
+    }
+    schilder.setRenderHint(QPainter::Antialiasing);
+    TekenGrafiek(grafiek, schilder, QRectF(0, 0, printer.width(), printer.height()));
+    schilder.end();
+}
+
+std::string AlleenAscii(const std::string& utf8) {
+    const QString tekst = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string uit;
+    uit.reserve(utf8.size());
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        char32_t c = tekst[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(tekst[i], tekst[i + 1]);
+            ++i;
+        }
+        if (c < 0x80) {
+            uit += static_cast<char>(c);
+        } else {
+            uit += "&#" + std::to_string(static_cast<uint32_t>(c)) + ";";
+        }
+    }
+    return uit;
+}
+
+bool TekenGrafiekBestand(const CKlassenGrafiek& grafiek, EGrafiekFormaat formaat, int breedte,
+                         int hoogte, std::string& inhoud) {
+    if (breedte < 1 || hoogte < 1) {
+        return false;
+    }
+    CZonderScherm qt;
+    const QRectF vlak(0, 0, breedte, hoogte);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QString titel = NaarQString(grafiek.titel);
+    switch (formaat) {
+    case EGrafiekFormaat::Png: {
+        QImage beeld(breedte, hoogte, QImage::Format_ARGB32);
+        if (beeld.isNull()) {
+            return false;
+        }
+        beeld.fill(Qt::white);
+        beeld.setDotsPerMeterX(qRound(kDpi / 0.0254));
+        beeld.setDotsPerMeterY(qRound(kDpi / 0.0254));
+        beeld.setText(QStringLiteral("Title"), titel);
+        {
+            QPainter schilder(&beeld);
+            schilder.setRenderHint(QPainter::Antialiasing);
+            TekenGrafiek(grafiek, schilder, vlak);
+        }
+        if (!beeld.save(&buffer, "PNG")) {
+            return false;
+        }
+        break;
+    }
+    case EGrafiekFormaat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(QSize(breedte, hoogte));
+        svg.setViewBox(vlak);
+        svg.setResolution(kDpi);
+        svg.setTitle(titel);
+        QPainter schilder;
+        if (!schilder.begin(&svg)) {
+            return false;
+        }
+        schilder.setRenderHint(QPainter::Antialiasing);
+        TekenGrafiek(grafiek, schilder, vlak);
+        schilder.end();
+        break;
+    }
+    case EGrafiekFormaat::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(titel);
+        pdf.setCreator(QStringLiteral("Morvel"));
+        pdf.setResolution(kDpi);
+        pdf.setPageSize(QPageSize(QSizeF(breedte * 72.0 / kDpi, hoogte * 72.0 / kDpi),
+                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter schilder;
+        if (!schilder.begin(&pdf)) {
+            return false;
+        }
+        schilder.setRenderHint(QPainter::Antialiasing);
+        TekenGrafiek(grafiek, schilder, vlak);
+        schilder.end();
+        break;
+    }
+    }
+    buffer.close();
+    inhoud.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (formaat == EGrafiekFormaat::Svg) {
+        inhoud = AlleenAscii(inhoud);
+    }
+    return true;
+}
