@@ -51,7 +51,8 @@ const std::vector<COpdracht>& Opdrachten() {
         {.naam = "html",
          .gebruik = "MAP [--alle]",
          .omschrijving = "schrijft uitslag.inc, uitslagen.inc en stand.inc in de competitiemap, "
-                         "elk volgens zijn html-instelling; met --alle alle drie",
+                         "elk volgens zijn html-instelling, met --alle alle drie; en de grafiek "
+                         "klassenverloop.svg volgens zijn eigen instelling",
          .opties = {{"--alle", false}},
          .minWoorden = 1,
          .maxWoorden = 1,
