@@ -127,7 +127,12 @@ QChart* MaakQtGrafiek(const CKlassenGrafiek& grafiek, const PuntMelding& melding
     return chart;
 }
 
-void TekenGrafiek(const CKlassenGrafiek& grafiek, QPainter& schilder, const QRectF& doel) {
+bool TekenGrafiekOp(const CKlassenGrafiek& grafiek, QPaintDevice& apparaat, const QRectF& doel) {
+    QPainter schilder;
+    if (!schilder.begin(&apparaat)) {
+        return false;
+    }
+    schilder.setRenderHint(QPainter::Antialiasing);
     QGraphicsScene scene;
     QChart* chart = MaakQtGrafiek(grafiek);
     scene.addItem(chart); // the scene owns it from here
@@ -135,6 +140,7 @@ void TekenGrafiek(const CKlassenGrafiek& grafiek, QPainter& schilder, const QRec
     chart->setGeometry(vlak);
     scene.setSceneRect(vlak);
     scene.render(&schilder, doel, vlak);
+    return schilder.end();
 }
 
 void DrukGrafiekAf(const CKlassenGrafiek& grafiek, QWidget* ouder) {
@@ -145,13 +151,7 @@ void DrukGrafiekAf(const CKlassenGrafiek& grafiek, QWidget* ouder) {
     if (!VensterOpener().KiesPrinter(printer, ouder)) {
         return;
     }
-    QPainter schilder;
-    if (!schilder.begin(&printer)) {
-        return;
-    }
-    schilder.setRenderHint(QPainter::Antialiasing);
-    TekenGrafiek(grafiek, schilder, QRectF(0, 0, printer.width(), printer.height()));
-    schilder.end();
+    TekenGrafiekOp(grafiek, printer, QRectF(0, 0, printer.width(), printer.height()));
 }
 
 std::string AlleenAscii(const std::string& utf8) {
@@ -194,12 +194,7 @@ bool TekenGrafiekBestand(const CKlassenGrafiek& grafiek, EGrafiekFormaat formaat
         beeld.setDotsPerMeterX(qRound(kDpi / 0.0254));
         beeld.setDotsPerMeterY(qRound(kDpi / 0.0254));
         beeld.setText(QStringLiteral("Title"), titel);
-        {
-            QPainter schilder(&beeld);
-            schilder.setRenderHint(QPainter::Antialiasing);
-            TekenGrafiek(grafiek, schilder, vlak);
-        }
-        if (!beeld.save(&buffer, "PNG")) {
+        if (!TekenGrafiekOp(grafiek, beeld, vlak) || !beeld.save(&buffer, "PNG")) {
             return false;
         }
         break;
@@ -211,13 +206,9 @@ bool TekenGrafiekBestand(const CKlassenGrafiek& grafiek, EGrafiekFormaat formaat
         svg.setViewBox(vlak);
         svg.setResolution(kDpi);
         svg.setTitle(titel);
-        QPainter schilder;
-        if (!schilder.begin(&svg)) {
+        if (!TekenGrafiekOp(grafiek, svg, vlak)) {
             return false;
         }
-        schilder.setRenderHint(QPainter::Antialiasing);
-        TekenGrafiek(grafiek, schilder, vlak);
-        schilder.end();
         break;
     }
     case EGrafiekFormaat::Pdf: {
@@ -228,13 +219,9 @@ bool TekenGrafiekBestand(const CKlassenGrafiek& grafiek, EGrafiekFormaat formaat
         pdf.setPageSize(QPageSize(QSizeF(breedte * 72.0 / kDpi, hoogte * 72.0 / kDpi),
                                   QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter schilder;
-        if (!schilder.begin(&pdf)) {
+        if (!TekenGrafiekOp(grafiek, pdf, vlak)) {
             return false;
         }
-        schilder.setRenderHint(QPainter::Antialiasing);
-        TekenGrafiek(grafiek, schilder, vlak);
-        schilder.end();
         break;
     }
     }

@@ -8,7 +8,7 @@
 #include <string>
 
 class QChart;
-class QPainter;
+class QPaintDevice;
 class QRectF;
 class QWidget;
 struct CKlassenGrafiek;
@@ -23,9 +23,9 @@ using PuntMelding = std::function<void(size_t lijn, size_t ronde, bool aan)>;
 // their grades.
 QChart* MaakQtGrafiek(const CKlassenGrafiek& grafiek, const PuntMelding& melding = {});
 
-// Draws `grafiek` into `doel` of the painter's device, laid out for a chart
-// of `doel`'s size in pixels of 96 to the inch.
-void TekenGrafiek(const CKlassenGrafiek& grafiek, QPainter& schilder, const QRectF& doel);
+// Draws `grafiek` into `doel` of `apparaat`, laid out for a chart of
+// `doel`'s size in pixels of 96 to the inch. False when the device cannot be painted on.
+bool TekenGrafiekOp(const CKlassenGrafiek& grafiek, QPaintDevice& apparaat, const QRectF& doel);
 
 // Prints the chart on one landscape page, titled as the chart is, after the
 // print dialog of the window opener. A cancelled dialog prints nothing.

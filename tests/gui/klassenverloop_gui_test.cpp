@@ -17,6 +17,7 @@
 #include "rating/actieveformules.h"
 #include "tijdelijke_map.h"
 #include "vensterscript.h"
+#include "voorbeeld.h"
 
 #include <QCategoryAxis>
 #include <QChartView>
@@ -49,22 +50,9 @@ std::pair<double, double> MediaBox(const std::string& pdf) {
 }
 
 // The example competition in a folder of the test, with the drawing function installed.
-class Grafiek : public ::testing::Test {
+class Grafiek : public CVoorbeeldTest {
 protected:
-    void SetUp() override {
-        const std::string voorbeeld = std::string(MORVEL_FIXTURES) + "/../../share/voorbeeld/";
-        std::filesystem::copy_file(voorbeeld + "morvel.ini", tmp.Bestand("morvel.ini"));
-        std::filesystem::create_directory(tmp.Bestand("Voorjaar"));
-        std::filesystem::copy_file(voorbeeld + "competities/Voorjaar 2025/voorjaar2025.txt",
-                                   tmp.Bestand("Voorjaar/voorjaar2025.txt"));
-        app = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
-        ASSERT_EQ(0, app->OpenCompetitie(tmp.Bestand("Voorjaar")));
-        vorige = ZetGrafiekTekenaar(TekenGrafiekBestand);
-    }
-    void TearDown() override {
-        ZetGrafiekTekenaar(vorige);
-        app->competitie.spelers.WisGewijzigd();
-    }
+    Grafiek() : CVoorbeeldTest(TekenGrafiekBestand) {}
 
     // The chart of the first eight, with a name outside ASCII among them.
     CKlassenGrafiek Voorbeeld() {
@@ -79,11 +67,6 @@ protected:
         EXPECT_TRUE(TekenGrafiekBestand(Voorbeeld(), formaat, breedte, hoogte, inhoud));
         return inhoud;
     }
-
-    CTijdelijkeMap tmp;
-    CMeldingRecorder recorder;
-    std::unique_ptr<CMorvelApp> app;
-    GrafiekTekenaar vorige = nullptr;
 };
 
 TEST_F(Grafiek, PngOpDeGevraagdeMaatMetDeKleurenVanDeLijnen) {

@@ -6,6 +6,7 @@
 #include "publish/grafiekschrijver.h"
 #include "tijdelijke_map.h"
 #include "ui/klassenverloopvenster.h"
+#include "voorbeeld.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -30,19 +31,9 @@ struct CProefTekening {
     }
 };
 
-class KlassenverloopVenster : public ::testing::Test {
+class KlassenverloopVenster : public CVoorbeeldTest {
 protected:
-    void SetUp() override {
-        const std::string voorbeeld = std::string(MORVEL_FIXTURES) + "/../../share/voorbeeld/";
-        std::filesystem::copy_file(voorbeeld + "morvel.ini", tmp.Bestand("morvel.ini"));
-        std::filesystem::create_directory(tmp.Bestand("Voorjaar"));
-        std::filesystem::copy_file(voorbeeld + "competities/Voorjaar 2025/voorjaar2025.txt",
-                                   tmp.Bestand("Voorjaar/voorjaar2025.txt"));
-        app = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
-        ASSERT_EQ(0, app->OpenCompetitie(tmp.Bestand("Voorjaar")));
-        vorige = ZetGrafiekTekenaar(CProefTekening::Teken);
-    }
-    void TearDown() override { ZetGrafiekTekenaar(vorige); }
+    KlassenverloopVenster() : CVoorbeeldTest(CProefTekening::Teken) {}
 
     size_t Getoond(const CKlassenverloopVenster& venster) {
         size_t aantal = 0;
@@ -54,11 +45,6 @@ protected:
         EXPECT_EQ(aantal, venster.Grafiek().lijnen.size());
         return aantal;
     }
-
-    CTijdelijkeMap tmp;
-    CMeldingRecorder recorder;
-    std::unique_ptr<CMorvelApp> app;
-    GrafiekTekenaar vorige = nullptr;
 };
 
 TEST_F(KlassenverloopVenster, DeEersteAchtVanDeStandEnKiezen) {
