@@ -57,6 +57,9 @@ constexpr struct {
     {"bye", ESoort::Uitloten},
 };
 
+// A member list of a hundred thousand members stays far below this.
+constexpr size_t kMaxLedenlijst = 16 * 1024 * 1024;
+
 constexpr const char* kJa[] = {"j", "ja", "y", "yes", "1", "waar", "true"};
 constexpr const char* kNee[] = {"n", "nee", "no", "0", "onwaar", "false"};
 
@@ -407,12 +410,27 @@ int BekijkLedenlijst(std::string_view inhoud, const std::string& bron, const CSp
 int LeesLedenlijst(const std::string& pad, const CSpelers& spelers, CLedenImport& import) {
     std::string inhoud;
     int fout = 0;
-    if (!LeesBestand(pad, inhoud, fout)) {
-        Meld("Het bestand '" + pad + "' kan niet gelezen worden, om de volgende reden:\r" +
-             SysteemFoutTekst(fout));
+    switch (LeesGewoonBestand(pad, kMaxLedenlijst, inhoud, fout)) {
+    case LeesUitkomst::Gelezen:
+        return BekijkLedenlijst(inhoud, pad, spelers, import);
+    case LeesUitkomst::Afwezig:
+        Meld("Het bestand '" + pad + "' bestaat niet.");
         return -1;
+    case LeesUitkomst::GeenBestand:
+        Meld("'" + pad +
+             "' is geen gewoon bestand (maar een map, apparaat of pijp) en wordt niet "
+             "gelezen.");
+        return -1;
+    case LeesUitkomst::TeGroot:
+        Meld(Formatteer("Het bestand '%s' is groter dan %zu MB en is dus geen ledenlijst.",
+                        pad.c_str(), kMaxLedenlijst / (1024 * 1024)));
+        return -1;
+    case LeesUitkomst::Fout:
+        break;
     }
-    return BekijkLedenlijst(inhoud, pad, spelers, import);
+    Meld("Het bestand '" + pad + "' kan niet gelezen worden, om de volgende reden:\r" +
+         SysteemFoutTekst(fout));
+    return -1;
 }
 
 CImportTelling VoegLedenToe(const CLedenImport& import, CSpelers& spelers) {

@@ -64,9 +64,9 @@ struct CLedenImport {
     std::string Samenvatting() const;
 };
 
-// Reads the file at `pad` through the program's file reading: 0, or -1 after
-// a message when it cannot be read, is no text, holds no rows, or has no
-// column of names or classes.
+// Reads the file at `pad`, only when it is a regular file of a sane size: 0,
+// or -1 after a message when it cannot be read, is no text, holds no rows, or
+// has no column of names or classes.
 int LeesLedenlijst(const std::string& pad, const CSpelers& spelers, CLedenImport& import);
 // The same for the contents of a file; `bron` names it in the messages.
 int BekijkLedenlijst(std::string_view inhoud, const std::string& bron, const CSpelers& spelers,

@@ -11,8 +11,12 @@
 #include "tijdelijke_map.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -249,7 +253,7 @@ TEST_F(LedenImport, BestandenZonderLeden) {
     }
 }
 
-TEST_F(LedenImport, HetBestandDoorDeLeesfunctieVanHetProgramma) {
+TEST_F(LedenImport, AlleenEenGewoonBestandWordtGelezen) {
     CTijdelijkeMap map;
     const std::string pad = map.Bestand("leden.csv");
     SchrijfAlles(pad, "\xEF\xBB\xBFNaam;Klasse\r\nRen\xC3\xA9"
@@ -261,10 +265,37 @@ TEST_F(LedenImport, HetBestandDoorDeLeesfunctieVanHetProgramma) {
     EXPECT_EQ("Scheidingsteken puntkomma, tekenset UTF-8 met BOM, met kopregel; kolommen: naam "
               "1, klasse 2.",
               import.Samenvatting());
-    meldingen.Verwacht("Het bestand '" + map.Bestand("weg.csv") +
-                       "' kan niet gelezen worden, om de volgende reden:\r" +
-                       SysteemFoutTekst(ENOENT));
-    EXPECT_EQ(-1, LeesLedenlijst(map.Bestand("weg.csv"), c.spelers, import));
+
+    // Only a regular file of a sane size is opened: a pipe would make the program wait.
+    ASSERT_EQ(0, ::mkfifo(map.Bestand("pijp.csv").c_str(), 0600));
+    std::filesystem::create_directory(map.Bestand("map.csv"));
+    { std::ofstream groot(map.Bestand("groot.csv")); }
+    std::filesystem::resize_file(map.Bestand("groot.csv"), 17u * 1024 * 1024);
+    SchrijfAlles(map.Bestand("dicht.csv"), "Naam;Klasse\nJan;125\n");
+    std::filesystem::permissions(map.Bestand("dicht.csv"), std::filesystem::perms::none);
+    const std::string dicht = "Het bestand '" + map.Bestand("dicht.csv") +
+                              "' kan niet gelezen worden, om de volgende reden:\r" +
+                              SysteemFoutTekst(EACCES);
+    const bool root = ::geteuid() == 0; // root reads any file
+    const std::pair<std::string, std::string> gevallen[] = {
+        {"weg.csv", "Het bestand '" + map.Bestand("weg.csv") + "' bestaat niet."},
+        {"pijp.csv", "'" + map.Bestand("pijp.csv") +
+                         "' is geen gewoon bestand (maar een map, apparaat of pijp) en wordt niet "
+                         "gelezen."},
+        {"map.csv", "'" + map.Bestand("map.csv") +
+                        "' is geen gewoon bestand (maar een map, apparaat of pijp) en wordt niet "
+                        "gelezen."},
+        {"groot.csv", "Het bestand '" + map.Bestand("groot.csv") +
+                          "' is groter dan 16 MB en is dus geen ledenlijst."},
+        {"dicht.csv", root ? "" : dicht},
+    };
+    for (const auto& [naam, melding] : gevallen) {
+        if (melding.empty()) {
+            continue;
+        }
+        meldingen.Verwacht(melding);
+        EXPECT_EQ(-1, LeesLedenlijst(map.Bestand(naam), c.spelers, import)) << naam;
+    }
 }
 
 // Members written as spreadsheets write them, in every style, read back as they were.

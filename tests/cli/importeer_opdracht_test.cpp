@@ -73,7 +73,7 @@ TEST_F(ImporteerOpdracht, BestandenDieNietGelezenKunnenWorden) {
         std::string melding;
     } gevallen[] = {
         {{"importeer", map.Bestand("club"), map.Bestand("leeg.csv")}, 1, "bevat geen leden."},
-        {{"importeer", map.Bestand("club"), map.Bestand("weg.csv")}, 1, "kan niet gelezen worden"},
+        {{"importeer", map.Bestand("club"), map.Bestand("weg.csv")}, 1, "bestaat niet."},
         {{"importeer", map.Bestand("geenclub"), map.Bestand("leden.csv")}, 2, ""},
         {{"importeer", map.Bestand("club")}, 64, ""},
     };
