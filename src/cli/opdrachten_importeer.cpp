@@ -1,11 +1,13 @@
 // Reading a member list from a CSV file as the members window's "&Importeren"
 // does: every row with what happens to it, then the new members added and the
-// data file written; with --proef only the preview.
+// data file written (with lines it could not read only after --toch); with
+// --proef only the preview.
 
 #include "app/ledenimport.h"
 #include "app/morvelapp.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/schrijfcontrole.h"
 
 int OpdrachtImporteer(const CArgumenten& argumenten) {
     const std::string& pad = argumenten.woorden[1];
@@ -23,6 +25,9 @@ int OpdrachtImporteer(const CArgumenten& argumenten) {
         if (proef) {
             SchrijfUit("Proef: er is niets toegevoegd en niets geschreven.\n");
             return kGelukt;
+        }
+        if (!MagCompetitieSchrijven(argumenten, app.competitie)) {
+            return kGemeld;
         }
         const CImportTelling telling = VoegLedenToe(import, app.competitie.spelers);
         if (app.competitie.Schrijf() != 0) {

@@ -101,11 +101,12 @@ const std::vector<COpdracht>& Opdrachten() {
          .maxWoorden = 1,
          .uitvoeren = OpdrachtInschrijflijst},
         {.naam = "importeer",
-         .gebruik = "MAP BESTAND [--proef]",
+         .gebruik = "MAP BESTAND [--proef] [--toch]",
          .omschrijving = "leest een ledenlijst uit een CSV-bestand (naam, klasse en eventueel "
                          "de drie vlaggen) en voegt de nieuwe leden toe zoals het ledenvenster; "
-                         "uitvoer: per regel wat er gebeurt; met --proef wordt niets geschreven",
-         .opties = {{"--proef", false}},
+                         "uitvoer: per regel wat er gebeurt; met --proef wordt niets geschreven; "
+                         "met regels die niet gelezen konden worden alleen met --toch",
+         .opties = {{"--proef", false}, kTochOptie},
          .minWoorden = 2,
          .maxWoorden = 2,
          .uitvoeren = OpdrachtImporteer},

@@ -86,3 +86,21 @@ TEST_F(ImporteerOpdracht, BestandenDieNietGelezenKunnenWorden) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ImporteerOpdracht, EenDatabestandMetOnleesbareRegelsAlleenMetToch) {
+    const std::string data = "versie=2\n\n[Spelers]\n3 \"Piet\" 150 J J J\n3 \"Kees\" 120 X X\n\n"
+                             "[Uitslagen]\n";
+    SchrijfAlles(Data(), data);
+    CProgrammaUitvoer u = Voer({"importeer", map.Bestand("club"), map.Bestand("leden.csv")});
+    EXPECT_EQ(1, u.status);
+    EXPECT_NE(std::string::npos, u.fout.find("Geef --toch om toch te schrijven")) << u.fout;
+    EXPECT_EQ(data, LeesAlles(Data()));
+
+    u = Voer({"importeer", map.Bestand("club"), map.Bestand("leden.csv"), "--toch"});
+    EXPECT_NE(std::string::npos, u.uit.find("2 leden toegevoegd")) << u.fout;
+    EXPECT_NE(std::string::npos, LeesAlles(Data()).find("\"Bram Visser\" 250 N J J"));
+}
+
+} // namespace
