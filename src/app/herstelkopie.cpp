@@ -20,7 +20,8 @@ std::string CMorvelApp::HerstelPad() const {
 
 int CMorvelApp::BewaarHerstel() {
     std::string pad = HerstelPad();
-    if (pad.empty() || !competitie.IsGewijzigd()) {
+    // Open read-only, the recovery copy is the other program's.
+    if (pad.empty() || !competitie.IsGewijzigd() || alleenLezen_) {
         return 0;
     }
     int fout = 0;
@@ -46,7 +47,7 @@ void CMorvelApp::MeldHerstel() const {
 
 void CMorvelApp::VerwijderHerstel() {
     std::string pad = HerstelPad();
-    if (!pad.empty()) {
+    if (!pad.empty() && !alleenLezen_) {
         VerwijderBestand(pad);
     }
 }
@@ -79,10 +80,7 @@ void CMorvelApp::BiedHerstelAan() {
              kHerstelTitel);
         return;
     }
-    const std::string datafile = competitie.datafile;
-    competitie.datafile = herstel;
-    competitie.Lees();
-    competitie.datafile = datafile;
+    competitie.LeesKopie(herstel);
     // Marked changed: the next normal write stores it, with the usual backup.
     competitie.spelers.ZetGewijzigd();
     competitie.rondes.ZetGewijzigd();

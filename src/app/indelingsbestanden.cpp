@@ -84,7 +84,11 @@ void CMorvelApp::LeesBlokkades() {
 
 namespace {
 
-int Bewaar(const std::string& pad, const CBijbestandSoort& soort, const std::string& inhoud) {
+int Bewaar(const CMorvelApp& app, const std::string& pad, const CBijbestandSoort& soort,
+           const std::string& inhoud) {
+    if (!app.MagWijzigen()) {
+        return -1;
+    }
     if (pad.empty()) {
         Meld(Formatteer("%s: er is geen competitie met een datafile geopend; er is niets bewaard.",
                         soort.naam));
@@ -96,9 +100,9 @@ int Bewaar(const std::string& pad, const CBijbestandSoort& soort, const std::str
 } // namespace
 
 int CMorvelApp::BewaarIndeling() {
-    return Bewaar(IndelingPad(), kIndelingSoort, IndelingsBestandTekst(indeling));
+    return Bewaar(*this, IndelingPad(), kIndelingSoort, IndelingsBestandTekst(indeling));
 }
 
 int CMorvelApp::BewaarBlokkades() {
-    return Bewaar(BlokkadesPad(), kBlokkadeSoort, BlokkadeBestandTekst(blokkades));
+    return Bewaar(*this, BlokkadesPad(), kBlokkadeSoort, BlokkadeBestandTekst(blokkades));
 }

@@ -26,6 +26,8 @@ CMorvelApp::CMorvelApp(const std::string& profielPad) : settings(profielPad) {
     competitie.naSchrijven = [this](const std::string& datafile) {
         MaakBackup(datafile, settings.MakeBackup(), VanafProgrammaMap(settings.BackupPad()));
     };
+    competitie.voorSchrijven = [this] { return SchrijfToegang(); };
+    competitie.generaties = [this] { return GeneratiesTeBewaren(); };
 }
 
 std::string CMorvelApp::DataMap() const {
@@ -42,11 +44,10 @@ int CMorvelApp::BewaardeCompetitie(const std::vector<std::string>& namen) const 
 }
 
 int CMorvelApp::KiesCompetitie(const std::string& naam) {
-    if (competitie.Schrijf() != 0) {
+    if (VerlaatCompetitie() != 0) {
         // Opening another competition would throw the unwritten changes away.
         return -1;
     }
-    VerwijderHerstel();
     VoerUploadsUit();
     competitie.competitieMap = PadSamen(DataMap(), naam);
     competitie.datafile = EersteDataFile(competitie.competitieMap);
@@ -54,9 +55,39 @@ int CMorvelApp::KiesCompetitie(const std::string& naam) {
     geopend_ = naam;
     indeling.Clear();
     blokkades.Clear();
+    gelezen_ = false;
+    if (!competitie.datafile.empty()) {
+        CSlotHouder houder;
+        int fout = 0;
+        switch (slot_.Neem(competitie.datafile, houder, fout)) {
+        case ESlot::Genomen:
+            break;
+        case ESlot::Bezet:
+            bezet_ = BezetTekst(naam, SlotPad(competitie.datafile), houder);
+            if (Meld(bezet_ + "\n\nDe competitie alleen lezen openen? Wijzigingen zijn dan niet "
+                              "mogelijk.",
+                     Knoppen::JaNee, "Morvel: competitie in gebruik") != Antwoord::Ja) {
+                competitie.spelers.Clear();
+                competitie.rondes.Clear();
+                return -1;
+            }
+            alleenLezen_ = true;
+            break;
+        case ESlot::Fout:
+            bezet_ =
+                Formatteer("Het slotbestand '%s' kan niet gemaakt worden.\nDe reden: '%s'",
+                           SlotPad(competitie.datafile).c_str(), SysteemFoutTekst(fout).c_str());
+            Meld(bezet_ + "\nDe competitie wordt alleen lezen geopend.");
+            alleenLezen_ = true;
+            break;
+        }
+    }
     gelezen_ = competitie.Lees() == 0;
     if (gelezen_) {
-        BiedHerstelAan();
+        // Open read-only, the recovery copy is the other program's.
+        if (!alleenLezen_) {
+            BiedHerstelAan();
+        }
         // After the recovery: the pairing is checked against the register as it now is.
         LeesIndeling();
         LeesBlokkades();
@@ -64,22 +95,92 @@ int CMorvelApp::KiesCompetitie(const std::string& naam) {
     return gelezen_ ? 0 : -1;
 }
 
+int CMorvelApp::VerlaatCompetitie() {
+    if (alleenLezen_) {
+        // Another program writes this competition; nothing here is written.
+        competitie.Sluit();
+        alleenLezen_ = false;
+        bezet_.clear();
+        return 0;
+    }
+    if (geweigerd_ && competitie.IsGewijzigd() && BewaarHerstel() == 0) {
+        // Asked before: the other program's version stays in the data file,
+        // and ours in the recovery copy, offered when the competition is opened.
+        competitie.Sluit();
+        geweigerd_ = false;
+        slot_.Geef();
+        return 0;
+    }
+    geweigerd_ = false;
+    if (competitie.Schrijf() == 0) {
+        VerwijderHerstel();
+        slot_.Geef();
+        return 0;
+    }
+    if (competitie.OverschrijvenGeweigerd() && BewaarHerstel() == 0) {
+        geweigerd_ = true;
+        Meld(Formatteer("De competitie '%s' is niet geschreven en blijft open met haar "
+                        "wijzigingen; die staan ook in de herstelkopie '%s'.\nVerlaat u de "
+                        "competitie nog eens, dan blijven beide versies bewaard: die van het "
+                        "andere programma in de datafile en de uwe in de herstelkopie, die "
+                        "Morvel aanbiedt als u de competitie weer opent.",
+                        geopend_.c_str(), HerstelPad().c_str()));
+    }
+    return -1;
+}
+
 bool CMorvelApp::SluitAf(bool vragen) {
     if (afgesloten_) {
         return true;
     }
-    if (competitie.Schrijf() != 0 && vragen &&
-        Meld("De wijzigingen in de competitie zijn niet opgeslagen.\n"
-             "Toch afsluiten? De wijzigingen gaan dan verloren.",
-             Knoppen::JaNeeStdNee) != Antwoord::Ja) {
-        return false;
+    if (VerlaatCompetitie() != 0) {
+        if (geweigerd_) {
+            return false; // staying was the administrator's own choice
+        }
+        if (vragen && Meld("De wijzigingen in de competitie zijn niet opgeslagen.\n"
+                           "Toch afsluiten? De wijzigingen gaan dan verloren.",
+                           Knoppen::JaNeeStdNee) != Antwoord::Ja) {
+            return false;
+        }
     }
-    if (!competitie.IsGewijzigd()) {
-        VerwijderHerstel();
-    }
+    slot_.Geef();
     afgesloten_ = true;
     VoerUploadsUit();
     return true;
+}
+
+bool CMorvelApp::MagWijzigen() const {
+    if (!alleenLezen_) {
+        return true;
+    }
+    Meld(Formatteer("De competitie '%s' is alleen geopend om te lezen; wijzigingen zijn niet "
+                    "mogelijk.\n%s",
+                    geopend_.c_str(), bezet_.c_str()));
+    return false;
+}
+
+int CMorvelApp::NeemSlot() {
+    CSlotHouder houder;
+    int fout = 0;
+    if (slot_.Neem(competitie.datafile, houder, fout) != ESlot::Bezet) {
+        // A lock that cannot be made (a folder gone or not writable) leaves
+        // the write to report its own failure.
+        return 0;
+    }
+    Meld(BezetTekst(PeriodeNaam(), SlotPad(competitie.datafile), houder) +
+         "\nEr is niets geschreven.");
+    return -1;
+}
+
+int CMorvelApp::SchrijfToegang() {
+    if (!MagWijzigen()) {
+        return -1;
+    }
+    return slot_.Houdt(competitie.datafile) ? 0 : NeemSlot();
+}
+
+int32_t CMorvelApp::GeneratiesTeBewaren() const {
+    return std::max(settings.Geschiedenis(), 0);
 }
 
 std::string NieuweNaamFout(const std::string& naam, const std::vector<std::string>& bestaande) {
@@ -120,10 +221,9 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
         return -1;
     }
     // The open competition first: when it cannot be stored, nothing else happens.
-    if (competitie.Schrijf() != 0) {
+    if (VerlaatCompetitie() != 0) {
         return -1;
     }
-    VerwijderHerstel();
     std::error_code mapFout;
     bool mapWasEr = IsMap(map);
     fs::create_directories(NaarFsPad(map), mapFout);
@@ -171,6 +271,7 @@ int CMorvelApp::MaakNieuweCompetitie(const std::string& gegeven, const std::stri
         // Nothing of the new competition stays behind, so that a retry (after
         // space was freed, say) finds the name free; the old one was written above.
         competitie.Sluit();
+        slot_.Geef();
         geopend_.clear();
         gelezen_ = false;
         if (!mapWasEr) {

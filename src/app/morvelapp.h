@@ -2,7 +2,9 @@
 // The application object: owns everything the program keeps for a whole run.
 // Members are made in this order and destroyed in the reverse one.
 
+#include "app/competitieslot.h"
 #include "data/competitie.h"
+#include "data/geschiedenis.h"
 #include "pairing/blijvendeblokkades.h"
 #include "pairing/indeling.h"
 #include "publish/upload.h"
@@ -46,17 +48,43 @@ public:
     // Switches to the competition folder `naam` of the data directory: writes
     // the open competition first, and when that fails keeps it open and
     // returns -1. Otherwise runs the pending uploads, remembers `naam` as
-    // "HuidigePeriode" and reads its data file: 0 when it was read, -1 when
-    // not (the competition's commands are then unavailable).
+    // "HuidigePeriode", takes the lock of the new competition and reads its
+    // data file: 0 when it was read, -1 when not (the competition's commands
+    // are then unavailable). When another program has it open, says who and
+    // since when and offers to open it read-only; No leaves it unread.
     int KiesCompetitie(const std::string& naam);
     // The competition chosen last, empty when none; and whether it was read.
     const std::string& GeopendeNaam() const { return geopend_; }
     bool CompetitieGelezen() const { return gelezen_; }
 
-    // The end of the run: writes the open competition and runs the pending
-    // uploads, once. When the write fails and `vragen` is set, asks whether
-    // to close all the same; false when the administrator stays.
+    // The end of the run: writes the open competition, gives its lock back
+    // and runs the pending uploads, once. When the write fails and `vragen`
+    // is set, asks whether to close all the same; false when the
+    // administrator stays.
     bool SluitAf(bool vragen);
+
+    // The open competition is open to read only, since another program has
+    // it open: nothing is changed or written.
+    bool AlleenLezen() const { return alleenLezen_; }
+    // Whether the open competition may be changed; false after a message
+    // when it is open read-only.
+    bool MagWijzigen() const;
+    // For the commands that write: takes the lock of the open competition.
+    // 0, or -1 after a message that says who has it open. A lock file that
+    // cannot be made is passed over: the write then reports its own failure.
+    int NeemSlot();
+
+    // How many generations the history of a competition keeps: the setting
+    // "Geschiedenis", 0 for none.
+    int32_t GeneratiesTeBewaren() const;
+    // Makes the generation `generatie` of the open competition's history the
+    // open competition: the current state, unsaved changes included, is kept
+    // as a generation first, so that a restore can be undone; then the data
+    // file gets the generation's bytes and is read again, and the include
+    // files are written by their modes and marked for upload as after any
+    // change. 0, or -1 after a message (a generation that cannot be read is
+    // refused and nothing is written).
+    int ZetTerug(const CGeneratie& generatie);
     // Sends the HTML files that wait for their upload, from the open
     // competition's folder to its sub-directory, through `uploadVenster`
     // (without one the run has no window); the flags of the files that failed
@@ -124,9 +152,23 @@ public:
     CUploadNodig uploadNodig;      // include files written for upload and not uploaded yet
 
 private:
+    // Writes the open competition before it is left; 0 to go on. When the
+    // administrator declined to overwrite another program's version, the
+    // changes go to the recovery copy and the competition stays open once;
+    // the next time it is left with both versions kept.
+    int VerlaatCompetitie();
+    // Before every write of the data file: refused while open read-only;
+    // otherwise the lock must be ours.
+    int SchrijfToegang();
+
     std::string geopend_;
     bool gelezen_ = false;
     bool afgesloten_ = false;
+    CCompetitieSlot slot_;
+    bool alleenLezen_ = false;
+    std::string bezet_; // who has the competition open, while it is open read-only
+    bool geweigerd_ =
+        false; // overwriting another version was declined; the recovery copy holds ours
 };
 
 // `pad` as seen from the folder that "." means (WerkMap in

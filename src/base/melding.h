@@ -4,6 +4,7 @@
 // tests a recorder; core code never talks to Qt or the terminal itself.
 
 #include <string>
+#include <vector>
 
 enum class Knoppen {
     Ok,          // a plain message
@@ -58,6 +59,26 @@ public:
     }
 
     int aantal = 0;
+
+private:
+    Melder* vorige_;
+};
+
+// Keeps every message shown while it lives instead of showing it, answering
+// each with the default, for work whose messages are reported in another way.
+class CMeldingVanger : public Melder {
+public:
+    CMeldingVanger() : vorige_(ZetMelder(this)) {}
+    ~CMeldingVanger() override { ZetMelder(vorige_); }
+    CMeldingVanger(const CMeldingVanger&) = delete;
+    CMeldingVanger& operator=(const CMeldingVanger&) = delete;
+
+    Antwoord Toon(const std::string& tekst, Knoppen knoppen, const std::string&) override {
+        meldingen.push_back(tekst);
+        return StandaardAntwoord(knoppen);
+    }
+
+    std::vector<std::string> meldingen;
 
 private:
     Melder* vorige_;

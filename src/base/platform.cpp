@@ -13,6 +13,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <locale.h>
+#include <pwd.h>
+#include <signal.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -119,6 +121,36 @@ mode_t NieuweBestandsModus() {
     mode_t masker = ::umask(0);
     ::umask(masker);
     return 0666 & ~masker;
+}
+
+// A new temporary file beside `pad` (UTF-8) under the hidden prefix of `pad`;
+// its name goes to `naam`. The descriptor, or -1 with errno set.
+int MaakTijdelijkBestand(const std::string& pad, std::vector<char>& naam) {
+    std::string sjabloon = PadSamen(MapVanPad(pad), TijdelijkVoorvoegsel(pad) + "XXXXXX");
+    naam.assign(sjabloon.begin(), sjabloon.end());
+    naam.push_back('\0');
+    return ::mkstemp(naam.data());
+}
+
+// Gives the open file `fd` the permissions `modus`, writes `inhoud`, syncs and
+// closes it. False with `fout` set.
+bool VulEnSluit(int fd, mode_t modus, std::string_view inhoud, int& fout) {
+    bool goed = ::fchmod(fd, modus) == 0 && SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0;
+    fout = goed ? 0 : errno;
+    if (::close(fd) != 0 && goed) {
+        goed = false;
+        fout = errno;
+    }
+    return goed;
+}
+
+// Makes the names in the folder `map` (UTF-8) durable.
+void SyncMap(const std::string& map) {
+    int mapNummer = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (mapNummer >= 0) {
+        ::fsync(mapNummer);
+        ::close(mapNummer);
+    }
 }
 
 // The executable that `naam` names: itself when it holds a '/', otherwise the
@@ -403,12 +435,9 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
     // written, that tells which file it is for: what an interrupted write of
     // this file left behind is removed first.
     std::string map = MapVanPad(pad);
-    std::string voorvoegsel = TijdelijkVoorvoegsel(pad);
-    RuimTijdelijkeOp(map, voorvoegsel);
-    std::string sjabloon = PadSamen(map, voorvoegsel + "XXXXXX");
-    std::vector<char> naam(sjabloon.begin(), sjabloon.end());
-    naam.push_back('\0');
-    int fd = ::mkstemp(naam.data());
+    RuimTijdelijkeOp(map, TijdelijkVoorvoegsel(pad));
+    std::vector<char> naam;
+    int fd = MaakTijdelijkBestand(pad, naam);
     if (fd < 0) {
         fout = errno;
         return false;
@@ -417,12 +446,7 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
     mode_t modus = prive                            ? mode_t{0600}
                    : ::stat(pad.c_str(), &oud) == 0 ? (oud.st_mode & 07777)
                                                     : NieuweBestandsModus();
-    bool goed = ::fchmod(fd, modus) == 0 && SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0;
-    fout = goed ? 0 : errno;
-    if (::close(fd) != 0 && goed) {
-        goed = false;
-        fout = errno;
-    }
+    bool goed = VulEnSluit(fd, modus, inhoud, fout);
     if (goed && ::rename(naam.data(), pad.c_str()) != 0) {
         goed = false;
         fout = errno;
@@ -432,11 +456,7 @@ bool SchrijfBestandVeilig(const std::string& pad1252, const std::string& inhoud,
         return false;
     }
     // Make the rename itself durable.
-    int mapNummer = ::open(map.c_str(), O_RDONLY | O_DIRECTORY);
-    if (mapNummer >= 0) {
-        ::fsync(mapNummer);
-        ::close(mapNummer);
-    }
+    SyncMap(map);
     return true;
 }
 
@@ -578,4 +598,152 @@ bool ProgrammaPad(std::string& pad) {
     pad = Utf8NaarCp1252(utf8);
     // A name with characters outside Windows-1252 would name another file.
     return Cp1252NaarUtf8(pad) == utf8;
+}
+
+bool BestandsInfo(const std::string& pad, int64_t& grootte, int64_t& nanoseconden) {
+    struct stat info {};
+    if (::stat(Cp1252NaarUtf8(pad).c_str(), &info) != 0) {
+        return false;
+    }
+    grootte = static_cast<int64_t>(info.st_size);
+    nanoseconden = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 +
+                   static_cast<int64_t>(info.st_mtim.tv_nsec);
+    return true;
+}
+
+namespace {
+
+// Creates `pad` (UTF-8) only when it does not exist and writes `inhoud` into it.
+bool MaakBestandExclusiefZonderKoppeling(const std::string& pad, const std::string& inhoud,
+                                         int& fout) {
+    int fd = ::open(pad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NieuweBestandsModus());
+    if (fd < 0) {
+        fout = errno;
+        return false;
+    }
+    if (!VulEnSluit(fd, NieuweBestandsModus(), inhoud, fout)) {
+        ::unlink(pad.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool MaakBestandExclusief(const std::string& pad1252, const std::string& inhoud, int& fout) {
+    std::string pad = Cp1252NaarUtf8(pad1252);
+    std::vector<char> naam;
+    int fd = MaakTijdelijkBestand(pad, naam);
+    if (fd < 0) {
+        fout = errno;
+        return false;
+    }
+    bool goed = VulEnSluit(fd, NieuweBestandsModus(), inhoud, fout);
+    bool zonderKoppeling = false;
+    if (goed && ::link(naam.data(), pad.c_str()) != 0) {
+        goed = false;
+        fout = errno;
+        // A file system without links (some network shares) gets an exclusive create instead.
+        zonderKoppeling = fout == EPERM || fout == ENOTSUP || fout == EOPNOTSUPP || fout == ENOSYS;
+    }
+    ::unlink(naam.data());
+    if (zonderKoppeling) {
+        return MaakBestandExclusiefZonderKoppeling(pad, inhoud, fout);
+    }
+    if (goed) {
+        SyncMap(MapVanPad(pad));
+    }
+    return goed;
+}
+
+bool MaakHardeKoppeling(const std::string& bestaand, const std::string& nieuw, int& fout) {
+    if (::linkat(AT_FDCWD, Cp1252NaarUtf8(bestaand).c_str(), AT_FDCWD,
+                 Cp1252NaarUtf8(nieuw).c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        fout = errno;
+        return false;
+    }
+    return true;
+}
+
+int64_t ProcesNummer() {
+    return static_cast<int64_t>(::getpid());
+}
+
+std::string ComputerNaam() {
+    char naam[256] = {};
+    if (::gethostname(naam, sizeof naam - 1) != 0) {
+        return "?";
+    }
+    return Utf8NaarCp1252(naam);
+}
+
+std::string GebruikersNaam() {
+    std::vector<char> buffer(16384);
+    passwd invoer{};
+    passwd* gevonden = nullptr;
+    if (::getpwuid_r(::geteuid(), &invoer, buffer.data(), buffer.size(), &gevonden) == 0 &&
+        gevonden && gevonden->pw_name) {
+        return Utf8NaarCp1252(gevonden->pw_name);
+    }
+    if (const char* gebruiker = std::getenv("USER")) {
+        return Utf8NaarCp1252(gebruiker);
+    }
+    return Formatteer("%u", static_cast<unsigned>(::geteuid()));
+}
+
+namespace {
+
+// The program name of process `proces` ("self" for this one), empty when unknown.
+std::string ProgrammaVan(const std::string& proces) {
+    std::FILE* f = std::fopen(("/proc/" + proces + "/comm").c_str(), "r");
+    if (!f) {
+        return "";
+    }
+    char naam[64] = {};
+    size_t n = std::fread(naam, 1, sizeof naam - 1, f);
+    std::fclose(f);
+    std::string tekst(naam, n);
+    while (!tekst.empty() && (tekst.back() == '\n' || tekst.back() == '\r')) {
+        tekst.pop_back();
+    }
+    return Utf8NaarCp1252(tekst);
+}
+
+} // namespace
+
+std::string ProcesProgramma() {
+    return ProgrammaVan("self");
+}
+
+bool ProcesLeeft(int64_t nummer, std::string& programma) {
+    programma.clear();
+    if (nummer <= 0 || nummer > static_cast<int64_t>(INT32_MAX)) {
+        return false;
+    }
+    if (::kill(static_cast<pid_t>(nummer), 0) != 0 && errno != EPERM) {
+        return false;
+    }
+    programma = ProgrammaVan(Formatteer("%lld", static_cast<long long>(nummer)));
+    return true;
+}
+
+CMapVergrendeling::CMapVergrendeling(const std::string& map) {
+    fd_ = ::open(Cp1252NaarUtf8(map).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) {
+        return;
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+    }
+}
+
+CMapVergrendeling::~CMapVergrendeling() {
+    if (fd_ >= 0) {
+        ::flock(fd_, LOCK_UN);
+        ::close(fd_);
+    }
 }

@@ -94,3 +94,41 @@ bool StartProgramma(const std::string& programma, const std::vector<std::string>
 // The full path of the running program file. False when it cannot be found or
 // cannot be written as Windows-1252 text.
 bool ProgrammaPad(std::string& pad);
+
+// The size and the time of the last change (in nanoseconds since 1970) of the
+// file at `pad`. False when there is no such file.
+bool BestandsInfo(const std::string& pad, int64_t& grootte, int64_t& nanoseconden);
+
+// Makes the file `pad` with `inhoud`, only when no file of that name exists:
+// the text goes to a temporary file in the same folder, is synced, and then
+// gets the name by a link, which never replaces anything. False with `fout`
+// set (EEXIST when the name is taken).
+bool MaakBestandExclusief(const std::string& pad, const std::string& inhoud, int& fout);
+// Gives the file that `bestaand` names (through symbolic links) the extra
+// name `nieuw`, which must not exist yet: both names then show the same file.
+// False with `fout` set, e.g. EXDEV when the names lie on different file systems.
+bool MaakHardeKoppeling(const std::string& bestaand, const std::string& nieuw, int& fout);
+
+// This process's number, the computer's name, the user's login name and the
+// name of this program as the system lists its processes.
+int64_t ProcesNummer();
+std::string ComputerNaam();
+std::string GebruikersNaam();
+std::string ProcesProgramma();
+// Whether process `nummer` runs on this computer; `programma` gets its
+// program name as ProcesProgramma gives it, or is empty when unknown.
+bool ProcesLeeft(int64_t nummer, std::string& programma);
+
+// Holds an exclusive advisory lock on the folder `map` while it lives, so that
+// programs that lock the same folder take turns. Where the file system has no
+// such locks nothing is held.
+class CMapVergrendeling {
+public:
+    explicit CMapVergrendeling(const std::string& map);
+    ~CMapVergrendeling();
+    CMapVergrendeling(const CMapVergrendeling&) = delete;
+    CMapVergrendeling& operator=(const CMapVergrendeling&) = delete;
+
+private:
+    int fd_ = -1;
+};

@@ -25,6 +25,8 @@ int OpdrachtNieuw(const CArgumenten& argumenten);
 int OpdrachtUpload(const CArgumenten& argumenten);
 int OpdrachtGrafiek(const CArgumenten& argumenten);
 int OpdrachtImporteer(const CArgumenten& argumenten);
+int OpdrachtGeschiedenis(const CArgumenten& argumenten);
+int OpdrachtTerugzetten(const CArgumenten& argumenten);
 
 // What a listing command does with its listing (Windows-1252): write it to
 // standard output, or print it into a PDF file. Returns the exit status.

@@ -173,6 +173,23 @@ const std::vector<COpdracht>& Opdrachten() {
          .minWoorden = 1,
          .maxWoorden = 1,
          .uitvoeren = OpdrachtNieuw},
+        {.naam = "geschiedenis",
+         .gebruik = "MAP",
+         .omschrijving = "de bewaarde versies van de competitie, de nieuwste eerst; uitvoer: per "
+                         "versie het nummer, de tijd, spelers, rondes en wat er sindsdien "
+                         "veranderde",
+         .opties = {},
+         .minWoorden = 1,
+         .maxWoorden = 1,
+         .uitvoeren = OpdrachtGeschiedenis},
+        {.naam = "terugzetten",
+         .gebruik = "MAP NUMMER",
+         .omschrijving = "maakt versie NUMMER van 'geschiedenis' weer de competitie, zoals het "
+                         "venster Geschiedenis; de huidige stand wordt eerst als versie bewaard",
+         .opties = {},
+         .minWoorden = 2,
+         .maxWoorden = 2,
+         .uitvoeren = OpdrachtTerugzetten},
         {.naam = "afdruk",
          .gebruik = "stand|uitslag|indeling MAP [--ronde ID|N] [de opties van indeling] --pdf "
                     "BESTAND",

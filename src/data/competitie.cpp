@@ -7,10 +7,14 @@
 #include "base/platform.h"
 #include "base/regellezer.h"
 #include "base/witruimte.h"
+#include "data/geschiedenis.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <ctime>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -51,6 +55,17 @@ void MeldLangeRegels(const std::string& inhoud, const std::string& pad) {
                             lezer.RegelNummer(), pad.c_str(), CRegelLezer::kLangsteRegel));
         }
     }
+}
+
+// The whole file `pad`; false after a message when it cannot be read.
+bool LeesOfMeld(const std::string& pad, std::string& inhoud) {
+    int fout = 0;
+    if (LeesBestand(pad, inhoud, fout)) {
+        return true;
+    }
+    Meld(Formatteer("CMorvelApp::Lees()\nDe datafile '%s' kan niet geopend worden!\nDe reden: '%s'",
+                    pad.c_str(), SysteemFoutTekst(fout).c_str()));
+    return false;
 }
 
 } // namespace
@@ -118,31 +133,56 @@ CCompetitie::~CCompetitie() {
     }
 }
 
+CCompetitie::CBestandsStaat CCompetitie::Staat(const std::string& pad, bool bestaat,
+                                               const std::string& inhoud) {
+    CBestandsStaat staat;
+    staat.pad = pad;
+    staat.bestaat = bestaat;
+    if (bestaat) {
+        staat.grootte = static_cast<int64_t>(inhoud.size());
+        staat.hash = std::hash<std::string_view>{}(inhoud);
+    }
+    return staat;
+}
+
 int CCompetitie::Lees() {
     spelers.Clear();
     rondes.Clear();
     onleesbaar_ = 0;
+    gelezen_ = {};
     if (datafile.empty()) {
         return -1;
     }
     std::string inhoud;
-    int fout = 0;
-    if (!LeesBestand(datafile, inhoud, fout)) {
-        Meld(Formatteer("CMorvelApp::Lees()\nDe datafile '%s' kan niet geopend worden!\nDe reden: "
-                        "'%s'",
-                        datafile.c_str(), SysteemFoutTekst(fout).c_str()));
+    if (!LeesOfMeld(datafile, inhoud)) {
         return -1;
     }
-    return LeesInhoud(inhoud);
+    gelezen_ = Staat(datafile, true, inhoud);
+    return LeesInhoud(inhoud, datafile);
+}
+
+int CCompetitie::LeesKopie(const std::string& pad) {
+    spelers.Clear();
+    rondes.Clear();
+    onleesbaar_ = 0;
+    std::string inhoud;
+    if (!LeesOfMeld(pad, inhoud)) {
+        return -1;
+    }
+    return LeesInhoud(inhoud, pad);
 }
 
 int CCompetitie::LeesInhoud(const std::string& inhoud) {
+    return LeesInhoud(inhoud, datafile);
+}
+
+int CCompetitie::LeesInhoud(const std::string& inhoud, const std::string& pad) {
     spelers.Clear();
     rondes.Clear();
     onleesbaar_ = 0;
     schrijfFoutGemeld_ = false;
-    MeldLangeRegels(inhoud, datafile);
-    CLeesStand stand(inhoud, datafile);
+    MeldLangeRegels(inhoud, pad);
+    CLeesStand stand(inhoud, pad);
     std::string eerste;
     if (!stand.Volgende(eerste)) {
         return -1;
@@ -173,7 +213,7 @@ int CCompetitie::LeesInhoud(const std::string& inhoud) {
     gewijzigd_ = false;
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();
-    VerhoogFormaatVoorNummers();
+    VerhoogFormaatVoorNummers(pad);
     return 0;
 }
 
@@ -266,7 +306,7 @@ void CCompetitie::LeesFormaat0(CLeesStand& stand) {
     }
 }
 
-void CCompetitie::VerhoogFormaatVoorNummers() {
+void CCompetitie::VerhoogFormaatVoorNummers(const std::string& pad) {
     constexpr int32_t kHoogsteNummerFormaat0 = 99; // two digits in the old layout
     if (formaat_ != 0 || spelers.HoogsteNummer() <= kHoogsteNummerFormaat0) {
         return;
@@ -275,7 +315,7 @@ void CCompetitie::VerhoogFormaatVoorNummers() {
     Meld(Formatteer("De datafile '%s' heeft spelers met een nummer boven %d, dat het oude "
                     "formaat niet kan bevatten. Hij wordt bij de volgende keer opslaan in het "
                     "nieuwe formaat (versie=2) geschreven, zodat er geen partij verloren gaat.",
-                    datafile.c_str(), kHoogsteNummerFormaat0));
+                    pad.c_str(), kHoogsteNummerFormaat0));
 }
 
 int CCompetitie::Schrijf() {
@@ -286,22 +326,79 @@ int CCompetitie::Schrijf() {
         Meld("CMorvelApp::Schrijf\nInterne programma fout: Het formaat is onbekend.");
         return -1;
     }
-    int fout = datafile.empty() ? ENOENT : 0;
-    if (datafile.empty() || !SchrijfBestandVeilig(datafile, Inhoud(), fout)) {
-        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!\nDe "
-                        "reden: '%s'",
-                        datafile.c_str(), SysteemFoutTekst(fout).c_str()));
-        schrijfFoutGemeld_ = true;
+    if (SchrijfInhoud(Inhoud()) != 0) {
         return -1;
-    }
-    schrijfFoutGemeld_ = false;
-    if (naSchrijven) {
-        naSchrijven(datafile);
     }
     gewijzigd_ = false;
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();
     return 0;
+}
+
+int CCompetitie::SchrijfInhoud(const std::string& inhoud, bool altijdBewaren) {
+    overschrijvenGeweigerd_ = false;
+    // Every refusal below has said why: the lists need not warn again.
+    schrijfFoutGemeld_ = true;
+    if (voorSchrijven && voorSchrijven() != 0) {
+        return -1;
+    }
+    std::string oud;
+    int fout = 0;
+    const bool bestaat =
+        !datafile.empty() && BestaatBestand(datafile) && LeesBestand(datafile, oud, fout);
+    // Another program changed the file since it was read or written here (a
+    // file gone since then loses nothing when it is written again).
+    const CBestandsStaat nu = Staat(datafile, bestaat, oud);
+    const bool andereVersie =
+        gelezen_.pad == datafile && nu.bestaat &&
+        (!gelezen_.bestaat || nu.grootte != gelezen_.grootte || nu.hash != gelezen_.hash);
+    if (andereVersie && !MagOverschrijven()) {
+        return -1;
+    }
+    const int32_t bewaren = generaties ? generaties() : 0;
+    if (bestaat && !oud.empty() && oud != inhoud &&
+        (bewaren > 0 || andereVersie || altijdBewaren)) {
+        BewaarInGeschiedenis(oud);
+    }
+    fout = datafile.empty() ? ENOENT : 0;
+    if (datafile.empty() || !SchrijfBestandVeilig(datafile, inhoud, fout)) {
+        Meld(Formatteer("CMorvelApp::Schrijf()\nDe datafile '%s' kan niet geopend worden!\nDe "
+                        "reden: '%s'",
+                        datafile.c_str(), SysteemFoutTekst(fout).c_str()));
+        return -1;
+    }
+    schrijfFoutGemeld_ = false;
+    gelezen_ = Staat(datafile, true, inhoud);
+    if (naSchrijven) {
+        naSchrijven(datafile);
+    }
+    if (bewaren > 0) {
+        RuimGeneratiesOp(datafile, bewaren);
+    }
+    return 0;
+}
+
+bool CCompetitie::MagOverschrijven() {
+    if (Meld(Formatteer("De datafile '%s' is door een ander programma gewijzigd nadat Morvel hem "
+                        "gelezen heeft.\n\nOverschrijven met de gegevens van Morvel? De andere "
+                        "versie wordt eerst in de geschiedenis bewaard.\nBij Nee wordt er niets "
+                        "geschreven.",
+                        datafile.c_str()),
+             Knoppen::JaNeeStdNee, "Morvel: datafile gewijzigd") == Antwoord::Ja) {
+        return true;
+    }
+    overschrijvenGeweigerd_ = true;
+    return false;
+}
+
+void CCompetitie::BewaarInGeschiedenis(const std::string& oud) {
+    int fout = 0;
+    if (BewaarGeneratie(datafile, oud, static_cast<int64_t>(std::time(nullptr)), fout) != 0) {
+        Meld(Formatteer("De vorige versie van de datafile '%s' kan niet in de geschiedenis '%s' "
+                        "bewaard worden.\nDe reden: '%s'\nDe datafile wordt wel geschreven.",
+                        datafile.c_str(), GeschiedenisMap(datafile).c_str(),
+                        SysteemFoutTekst(fout).c_str()));
+    }
 }
 
 void CCompetitie::Sluit() {

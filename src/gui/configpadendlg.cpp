@@ -1,7 +1,7 @@
 #include "gui/configpadendlg.h"
 
-#include "gui/velden.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "ui/padeninstellingen.h"
 
 #include <QCheckBox>
@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
@@ -18,6 +19,11 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
     makeBackup_ = MaakConfigVak("Maak automatisch een backup van de bestanden", "makeBackup");
     backupPad_ = MaakConfigVeld("backupPad");
     spreadSheet_ = MaakConfigVeld("spreadSheet");
+    geschiedenis_ = new QSpinBox;
+    geschiedenis_->setObjectName(QStringLiteral("geschiedenis"));
+    geschiedenis_->setRange(0, kMaxGeschiedenis);
+    geschiedenis_->setSuffix(QStringLiteral(" versies per competitie"));
+    geschiedenis_->setSpecialValueText(QStringLiteral("uit: geen versies bewaren"));
     dataPad_->setMinimumWidth(360);
     QPushButton* ok = MaakConfigKnop("&Ok", "ok");
     QPushButton* annuleren = MaakConfigKnop("&Cancel", "cancel");
@@ -27,6 +33,7 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
     formulier->addRow(makeBackup_);
     formulier->addRow(MaakLabel("Backup pad:", backupPad_), backupPad_);
     formulier->addRow(MaakLabel("Spreadsheet:", spreadSheet_), spreadSheet_);
+    formulier->addRow(MaakLabel("Geschiedenis:", geschiedenis_), geschiedenis_);
     auto* venster = new QVBoxLayout(this);
     venster->addLayout(formulier);
     venster->addLayout(KnoppenRechts({ok, annuleren}));
@@ -37,6 +44,7 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
     ZetVinkje(makeBackup_, paden.makeBackup);
     ZetVeldTekst(backupPad_, paden.backupPad);
     ZetVeldTekst(spreadSheet_, paden.spreadSheet);
+    geschiedenis_->setValue(paden.geschiedenis);
     backupPad_->setEnabled(paden.makeBackup);
 
     connect(makeBackup_, &QCheckBox::toggled, backupPad_, &QWidget::setEnabled);
@@ -46,6 +54,7 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
 
 void CConfigPadenDlg::Ok() {
     BewaarPaden(settings_, {VanQString(dataPad_->text()), makeBackup_->isChecked(),
-                            VanQString(backupPad_->text()), VanQString(spreadSheet_->text())});
+                            VanQString(backupPad_->text()), VanQString(spreadSheet_->text()),
+                            geschiedenis_->value()});
     accept();
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The paths window "Paden": the data directory, the backup switch and
-// directory, and the spreadsheet program.
+// directory, the spreadsheet program and the size of the history.
 
 #include <QDialog>
 
 class CSettings;
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 
 class CConfigPadenDlg : public QDialog {
     Q_OBJECT
@@ -22,4 +23,5 @@ private:
     QCheckBox* makeBackup_;
     QLineEdit* backupPad_;
     QLineEdit* spreadSheet_;
+    QSpinBox* geschiedenis_;
 };

@@ -5,6 +5,7 @@
 #include "base/melding.h"
 #include "gui/configdlg.h"
 #include "gui/datumselectiedlg.h"
+#include "gui/geschiedenisdlg.h"
 #include "gui/indelingdlg.h"
 #include "gui/klassenverloopdlg.h"
 #include "gui/ledendlg.h"
@@ -39,7 +40,7 @@ QGroupBox* MaakGroep(const char* titel, std::initializer_list<QPushButton*> knop
 } // namespace
 
 CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(app) {
-    setWindowTitle(QStringLiteral("Morvel Competitie Beheer"));
+    ToonTitel();
     setWindowIcon(MorvelPictogram());
 
     competitieLijst_ = new QComboBox;
@@ -56,6 +57,8 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     QPushButton* leden = MaakKnop("Leden", "leden");
     QPushButton* nieuw = MaakKnop("Nieuwe comp.", "nieuweCompetitie");
     QPushButton* configuratie = MaakKnop("Configuratie", "configuratie");
+    QPushButton* geschiedenis = MaakKnop("&Geschiedenis", "geschiedenis");
+    geschiedenis->setAccessibleName(QStringLiteral("Geschiedenis"));
     uitslagen_ = MaakKnop("Uitslagen", "uitslagen");
     QPushButton* indeling = MaakKnop("Indeling", "indeling");
     QPushButton* inschrijflijst = MaakKnop("Inschrijflijst", "inschrijflijst");
@@ -63,7 +66,8 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     QPushButton* stand = MaakKnop("Stand", "stand");
     QPushButton* afsluiten = MaakKnop("Afsluiten", "afsluiten");
     afsluiten->setDefault(true);
-    competitieCommandos_ = {leden, uitslagen_, indeling, inschrijflijst, klassenverloop, stand};
+    competitieCommandos_ = {leden,          uitslagen_, indeling,    inschrijflijst,
+                            klassenverloop, stand,      geschiedenis};
 
     auto* boven = new QHBoxLayout;
     boven->addWidget(competitieLabel);
@@ -72,7 +76,7 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     boven->addWidget(release, 0, Qt::AlignTop);
 
     auto* groepen = new QHBoxLayout;
-    groepen->addWidget(MaakGroep("Onderhoud", {leden, nieuw, configuratie}), 1);
+    groepen->addWidget(MaakGroep("Onderhoud", {leden, nieuw, configuratie, geschiedenis}), 1);
     groepen->addWidget(MaakGroep("Verwerking", {uitslagen_, indeling}), 1);
     groepen->addWidget(MaakGroep("Overzichten", {inschrijflijst, klassenverloop, stand}), 1);
 
@@ -92,6 +96,7 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     connect(leden, &QPushButton::clicked, this, &CMorvelDlg::Leden);
     connect(nieuw, &QPushButton::clicked, this, &CMorvelDlg::NieuweCompetitie);
     connect(configuratie, &QPushButton::clicked, this, &CMorvelDlg::Configuratie);
+    connect(geschiedenis, &QPushButton::clicked, this, &CMorvelDlg::Geschiedenis);
     connect(uitslagen_, &QPushButton::clicked, this, &CMorvelDlg::Uitslagen);
     connect(indeling, &QPushButton::clicked, this, &CMorvelDlg::Indeling);
     connect(inschrijflijst, &QPushButton::clicked, this, &CMorvelDlg::Inschrijflijst);
@@ -158,7 +163,13 @@ int CMorvelDlg::KiesCompetitie() {
     // After a failed write the open competition stays, and so does its place in the list.
     SelecteerGeopende();
     ZetCompetitieCommandos(app_.CompetitieGelezen());
+    ToonTitel();
     return gelezen;
+}
+
+void CMorvelDlg::ToonTitel() {
+    setWindowTitle(app_.AlleenLezen() ? QStringLiteral("Morvel Competitie Beheer (alleen lezen)")
+                                      : QStringLiteral("Morvel Competitie Beheer"));
 }
 
 void CMorvelDlg::SelecteerGeopende() {
@@ -194,6 +205,10 @@ void CMorvelDlg::Configuratie() {
     ToonConfiguratie(app_, this);
     // The data directory may have changed, however the window was closed.
     VernieuwCompetities();
+}
+
+void CMorvelDlg::Geschiedenis() {
+    ToonGeschiedenis(app_, this);
 }
 
 void CMorvelDlg::Uitslagen() {

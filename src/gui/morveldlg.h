@@ -36,8 +36,10 @@ private:
     void ZetCompetitieCommandos(bool aan);
     void SelecteerGeopende();
 
+    void ToonTitel();
     void Leden();
     void NieuweCompetitie();
+    void Geschiedenis();
     void Configuratie();
     void Uitslagen();
     void Indeling();
@@ -47,7 +49,7 @@ private:
 
     CMorvelApp& app_;
     QComboBox* competitieLijst_;
-    std::array<QPushButton*, 6> competitieCommandos_{};
+    std::array<QPushButton*, 7> competitieCommandos_{};
     QPushButton* uitslagen_ = nullptr;
     bool getoond_ = false;
 };

@@ -24,6 +24,7 @@ class CProfiel;
     GETAL(MakeBackup, "Morvel", "MakeBackup", "0")                                                 \
     TEKST(BackupPad, "Morvel", "BackupPad", "")                                                    \
     TEKST(SpreadSheet, "Morvel", "SpreadSheet", "xdg-open")                                        \
+    GETAL(Geschiedenis, "Morvel", "Geschiedenis", "100")                                           \
     TEKST(Lettertype, "Morvel", "Lettertype", "Courier New")                                       \
     GETAL(LetterGrootte, "Morvel", "LetterGrootte", "120")                                         \
     GETAL(StandOpNieuwePagina, "Morvel", "StandOpNieuwePagina", "0")                               \

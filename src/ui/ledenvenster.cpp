@@ -144,7 +144,7 @@ void CLedenVenster::ZetBeginKlasse(const std::string& tekst) {
 }
 
 void CLedenVenster::Toevoegen() {
-    if (!Bladeren()) {
+    if (!Bladeren() || !app_.MagWijzigen()) {
         return;
     }
     int32_t nummer = app_.competitie.spelers.HoogsteNummer() + 1;
@@ -160,7 +160,7 @@ void CLedenVenster::Toevoegen() {
 }
 
 void CLedenVenster::Wijzigen() {
-    if (!SelectieKnoppenAan()) {
+    if (!SelectieKnoppenAan() || !app_.MagWijzigen()) {
         return;
     }
     status_ = EStatus::Wijzigen;
@@ -218,6 +218,9 @@ void CLedenVenster::Afbreken() {
 int CLedenVenster::Verwijderen() {
     focus_ = EFocus::Zoek;
     if (!SelectieKnoppenAan()) {
+        return -1;
+    }
+    if (!app_.MagWijzigen()) {
         return -1;
     }
     int32_t nummer = nummers_[static_cast<size_t>(selectie_)];

@@ -6,6 +6,8 @@
 #include "settings/profiel.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Genormaliseerd(const std::string& veld) {
@@ -33,7 +35,7 @@ void BiedMapAan(const std::string& pad, const char* vraag, const char* mislukt) 
 
 CPadenInvoer LeesPaden(const CSettings& settings) {
     return {settings.DataPad(), settings.MakeBackup() != 0, settings.BackupPad(),
-            settings.SpreadSheet()};
+            settings.SpreadSheet(), std::clamp(settings.Geschiedenis(), 0, kMaxGeschiedenis)};
 }
 
 void BewaarPaden(CSettings& settings, const CPadenInvoer& invoer) {
@@ -55,4 +57,5 @@ void BewaarPaden(CSettings& settings, const CPadenInvoer& invoer) {
                    "Kan de gespecificeerde Backup Directory niet aanmaken");
     }
     settings.SetSpreadSheet(Genormaliseerd(invoer.spreadSheet));
+    settings.SetGeschiedenis(std::clamp(invoer.geschiedenis, 0, kMaxGeschiedenis));
 }

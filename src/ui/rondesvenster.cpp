@@ -25,6 +25,9 @@ void CRondesVenster::Selecteer(int rij) {
 }
 
 int CRondesVenster::Toevoegen(const CUitslagenVenster& venster) {
+    if (!app_.MagWijzigen()) {
+        return -1;
+    }
     CRondes& rondes = app_.competitie.rondes;
     auto ronde = std::make_unique<CRonde>(rondes);
     const bool uitIndeling = IndelingAangeboden(app_) &&
@@ -46,7 +49,7 @@ int CRondesVenster::Toevoegen(const CUitslagenVenster& venster) {
 }
 
 int CRondesVenster::Wijzigen(const CUitslagenVenster& venster) {
-    if (!SelectieKnoppenAan()) {
+    if (!SelectieKnoppenAan() || !app_.MagWijzigen()) {
         return -1;
     }
     CRondes& rondes = app_.competitie.rondes;
@@ -66,7 +69,7 @@ int CRondesVenster::Wijzigen(const CUitslagenVenster& venster) {
 }
 
 int CRondesVenster::Verwijderen() {
-    if (!SelectieKnoppenAan()) {
+    if (!SelectieKnoppenAan() || !app_.MagWijzigen()) {
         return -1;
     }
     if (Meld("Weet u zeker dat u de geselecteerde speelronde (inclusief alle uitslagen) wilt "

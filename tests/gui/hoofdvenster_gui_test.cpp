@@ -1,13 +1,17 @@
 #include "app/morvelapp.h"
 #include "base/mappen.h"
 #include "gui/klassenverloopdlg.h"
+#include "gui/geschiedenisdlg.h"
 #include "gui/morveldlg.h"
+#include "gui/multilinelistbox.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 #include "vensterscript.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -17,8 +21,8 @@
 
 namespace {
 
-const char* const kCompetitieCommandos[] = {"leden",          "uitslagen",      "indeling",
-                                            "inschrijflijst", "klassenverloop", "stand"};
+const char* const kCompetitieCommandos[] = {
+    "leden", "uitslagen", "indeling", "inschrijflijst", "klassenverloop", "stand", "geschiedenis"};
 const char* const kAltijdAan[] = {"nieuweCompetitie", "configuratie", "afsluiten"};
 
 std::string Voorbeeld(const std::string& naam) {
@@ -291,4 +295,60 @@ TEST_F(Hoofdvenster, HetVoorbeeldOpentZonderMeldingen) {
                                                         "e Jansen"));
     VerwachtCommandos(true);
     EXPECT_TRUE(recorder.meldingen.empty());
+}
+
+TEST_F(Hoofdvenster, GeschiedenisToontDeVersiesVanDeOpenCompetitie) {
+    MaakCompetitie("Najaar", "Nico Najaar");
+    MaakCompetitie("Voorjaar", "Vera Voorjaar");
+    Start("Najaar");
+    auto* knop = venster->findChild<QPushButton*>("geschiedenis");
+    ASSERT_NE(nullptr, knop);
+    EXPECT_EQ(QString("&Geschiedenis"), knop->text());
+    EXPECT_EQ(QString("Geschiedenis"), knop->accessibleName());
+    auto* groep = qobject_cast<QGroupBox*>(knop->parentWidget());
+    ASSERT_NE(nullptr, groep);
+    EXPECT_EQ(QString("Onderhoud"), groep->title());
+
+    VoegSpelerToe("Wim Wissel");
+    Kies("Voorjaar"); // the write that keeps the state it replaces
+    Kies("Najaar");
+    CVensterScript script;
+    script.VerwachtVenster([](QDialog& dlg) {
+        EXPECT_NE(nullptr, dynamic_cast<CGeschiedenisDlg*>(&dlg));
+        EXPECT_EQ(QString("Morvel Competitie Beheer / Geschiedenis"), dlg.windowTitle());
+        auto* versies = dlg.findChild<CMultiLineListBox*>("versies");
+        EXPECT_EQ(1, versies ? versies->AantalRegels() : 0);
+        EXPECT_EQ(QString("sindsdien 1 speler meer: 'Wim Wissel'"),
+                  versies ? versies->Tekst(0, 4) : QString());
+        return QDialog::Rejected;
+    });
+    QApplication::setActiveWindow(venster.get());
+    QTest::keyClick(venster.get(), Qt::Key_G, Qt::AltModifier);
+    QTest::qWait(200);
+    EXPECT_TRUE(script.Klaar());
+}
+
+TEST_F(Hoofdvenster, EenTweedeProgrammaOpentDeCompetitieAlleenLezen) {
+    MaakCompetitie("Najaar", "Nico Najaar");
+    Start("Najaar");
+    auto tweedeApp = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
+    tweedeApp->settings.SetDataPad(data);
+    tweedeApp->settings.SetHuidigePeriode("Najaar");
+    recorder.VerwachtWillekeurig(Antwoord::Ja);
+    auto tweede = std::make_unique<CMorvelDlg>(*tweedeApp);
+    tweede->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorder.Klaar());
+    EXPECT_EQ(QString("Morvel Competitie Beheer (alleen lezen)"), tweede->windowTitle());
+    EXPECT_EQ(QString("Morvel Competitie Beheer"), venster->windowTitle());
+
+    tweedeApp->competitie.spelers.ZetGewijzigd();
+    tweede->accept();
+    tweede.reset();
+    tweedeApp.reset();
+    EXPECT_EQ(DataFile("Nico Najaar"), LeesAlles(Bestand("Najaar")));
+
+    VoegSpelerToe("Eerste Programma");
+    venster->accept();
+    EXPECT_NE(std::string::npos, LeesAlles(Bestand("Najaar")).find("Eerste Programma"));
 }

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -40,8 +41,13 @@ TEST_F(InstellingVenster, PathsWindowLabelsAndTheBackupFieldFollowingItsBox) {
     EXPECT_EQ(QString("Paden"), venster->windowTitle());
     EXPECT_EQ((std::map<QString, QString>{{"Data pad:", "dataPad"},
                                           {"Backup pad:", "backupPad"},
-                                          {"Spreadsheet:", "spreadSheet"}}),
+                                          {"Spreadsheet:", "spreadSheet"},
+                                          {"Geschiedenis:", "geschiedenis"}}),
               Labels());
+    auto* geschiedenis = Zoek<QSpinBox>("geschiedenis");
+    EXPECT_EQ(100, geschiedenis->value());
+    geschiedenis->setValue(0);
+    EXPECT_EQ(QString("uit: geen versies bewaren"), geschiedenis->text());
     EXPECT_EQ(QString("Maak automatisch een backup van de bestanden"), Vak("makeBackup")->text());
     EXPECT_EQ(QString("&Ok"), Knop("ok")->text());
     EXPECT_EQ(QString("&Cancel"), Knop("cancel")->text());
@@ -79,10 +85,14 @@ TEST_F(InstellingVenster, PathsWindowWithTheKeyboardAlone) {
     EXPECT_FALSE(IsMap(tmp.Bestand("Club")));
     EXPECT_TRUE(IsMap(tmp.Bestand("backup")));
     EXPECT_EQ(1, settings->MakeBackup());
+    EXPECT_EQ(100, settings->Geschiedenis());
 
     // Again: the data path is unchanged now, the backup folder exists.
     Open<CConfigPadenDlg>();
+    ASSERT_TRUE(TabNaar(Zoek<QSpinBox>("geschiedenis")));
+    TypOver("25");
     Mnemonic(Qt::Key_O);
+    EXPECT_EQ(25, settings->Geschiedenis());
     EXPECT_FALSE(venster->isVisible());
     EXPECT_EQ(3u, recorder.meldingen.size());
 }

@@ -165,6 +165,7 @@ TEST_F(SettingsTest, ReadsACompleteProfileWithoutMessages) {
     EXPECT_EQ(settings.HtmlKlassenverloop(), 2);
     EXPECT_EQ(settings.HtmlMethode(), "SFTP");
     EXPECT_EQ(settings.Poort(), "2121");
+    EXPECT_EQ(settings.Geschiedenis(), 25);
     EXPECT_EQ(settings.AantalVoorgiftFormules(), 2);
 
     EXPECT_EQ(settings.PuntenformuleTekst(), "2 * W + J");
