@@ -26,7 +26,7 @@ CGeschiedenisDlg::CGeschiedenisDlg(CMorvelApp& app, QWidget* ouder)
     koppen->VoegToe("Spelers", "spelersKop", CKolomKoppen::ESoort::Tekst);
     koppen->VoegToe("Rondes", "rondesKop", CKolomKoppen::ESoort::Tekst);
     koppen->VoegToe("Wat er sindsdien veranderde", "verschilKop", CKolomKoppen::ESoort::Tekst);
-    versies_->ZetKolomBreedtes({4, 20, 8, 8});
+    versies_->ZetKolomBreedtes({4, 24, 9, 9});
     QLabel* label = MaakLabel("&Versies van de competitie, de nieuwste eerst:", versies_);
     leeg_ = new QLabel(QStringLiteral("Er zijn nog geen versies bewaard: de geschiedenis begint "
                                       "bij de eerste wijziging die geschreven wordt."));
