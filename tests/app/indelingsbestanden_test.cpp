@@ -100,8 +100,10 @@ TEST_F(IndelingsBestanden, APublishedPairingIsBackAfterARestart) {
     const std::string blad = Blad();
     const std::string inc = Inc();
     EXPECT_EQ(LeesAlles(Bijbestand("indeling")).rfind("Morvel gepubliceerde indeling\r\n", 0), 0u);
-    // Beside the data file, which stays the first ".txt" file of the folder and is untouched.
-    EXPECT_EQ((std::vector<std::string>{".Club.txt.indeling", "Club.txt", "indeling.inc"}),
+    // Beside the data file, which stays the first ".txt" file of the folder and is untouched
+    // (the lock is there while the competition is open).
+    EXPECT_EQ((std::vector<std::string>{".Club.txt.indeling", ".Club.txt.slot", "Club.txt",
+                                        "indeling.inc"}),
               Namen());
     EXPECT_EQ(kDataFile, LeesAlles(Datafile()));
 

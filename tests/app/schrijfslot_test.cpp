@@ -132,7 +132,7 @@ TEST_F(Schrijfslot, ASecondProgramGetsReadOnlyAndChangesNothing) {
     EXPECT_TRUE(leden.Bladeren());
     rondes.Selecteer(0);
     EXPECT_EQ(-1, rondes.Verwijderen());
-    EXPECT_EQ(-1, rondes.Toevoegen([](CRonde&) { return true; }));
+    EXPECT_EQ(-1, rondes.Toevoegen([](CRonde&, bool) { return true; }));
     for (const CMelding& m : recorder.meldingen) {
         EXPECT_TRUE(Bevat(m.tekst, geweigerd)) << m.tekst;
     }

@@ -97,6 +97,16 @@ TEST_F(GeschiedenisOpdracht, EveryWriteOfACommandKeepsTheStateItReplaces) {
     // Written again, the same bytes: nothing more to keep.
     EXPECT_EQ(0, Voer({"herschrijf", Datafile()}).status);
     EXPECT_EQ(1u, Generaties(Datafile()).size());
+
+    // A round entered on the command line keeps the state before it.
+    const std::string voor = LeesAlles(Datafile());
+    u = Voer({"ronde", "Club", "24 maart", "--partij", "1-2=+"});
+    EXPECT_EQ(0, u.status) << u.fout;
+    generaties = Generaties(Datafile());
+    ASSERT_EQ(2u, generaties.size());
+    EXPECT_EQ(voor, LeesAlles(generaties[0].pad));
+    EXPECT_NE(std::string::npos, LeesAlles(Datafile()).find("{24 maart}"));
+    EXPECT_FALSE(fs::exists(map.Bestand("data/Club/.Club.txt.slot")));
 }
 
 TEST_F(GeschiedenisOpdracht, CommandsThatWriteAreRefusedWhileAnotherProgramHasItOpen) {
@@ -107,7 +117,8 @@ TEST_F(GeschiedenisOpdracht, CommandsThatWriteAreRefusedWhileAnotherProgramHasIt
 
     for (std::vector<std::string> opdracht :
          {std::vector<std::string>{"herschrijf", Datafile()},
-          std::vector<std::string>{"terugzetten", "Club", "1"}}) {
+          std::vector<std::string>{"terugzetten", "Club", "1"},
+          std::vector<std::string>{"ronde", "Club", "24 maart", "--partij", "1-2=+"}}) {
         CProgrammaUitvoer u = Voer(opdracht);
         EXPECT_EQ(1, u.status) << opdracht[0];
         EXPECT_NE(std::string::npos, u.fout.find("De competitie 'Club' is sinds ")) << u.fout;
