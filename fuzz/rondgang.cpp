@@ -1,8 +1,10 @@
 #include "rondgang.h"
 
+#include "app/competitieslot.h"
 #include "base/eigenbestand.h"
 #include "base/formatteer.h"
 #include "data/competitie.h"
+#include "data/geschiedenis.h"
 #include "pairing/blijvendeblokkades.h"
 #include "pairing/indelingsbestand.h"
 #include "settings/profiel.h"
@@ -192,4 +194,41 @@ int FuzzRondgang(const uint8_t* data, size_t size, std::string (*controle)(const
         std::abort();
     }
     return 0;
+}
+
+std::string SlotRondgangFout(const std::string& inhoud) {
+    CSlotHouder eerste;
+    if (!LeesSlotTekst(inhoud, eerste)) {
+        return "";
+    }
+    const std::string geschreven = SlotTekst(eerste);
+    CSlotHouder tweede;
+    if (!LeesSlotTekst(geschreven, tweede)) {
+        return "the written lock is refused: " + Zichtbaar(geschreven);
+    }
+    if (!(eerste == tweede)) {
+        return "read, write, read changed the lock: " + Zichtbaar(geschreven);
+    }
+    if (SlotTekst(tweede) != geschreven) {
+        return "a second write gives other bytes: " + Zichtbaar(SlotTekst(tweede));
+    }
+    return "";
+}
+
+std::string GeneratieNaamRondgangFout(const std::string& naam) {
+    int64_t tijd = 0;
+    int volgnummer = 0;
+    if (!LeesGeneratieNaam(naam, tijd, volgnummer)) {
+        return "";
+    }
+    if (GeneratieNaam(tijd, volgnummer) != naam) {
+        return "read as another name: " + Zichtbaar(GeneratieNaam(tijd, volgnummer));
+    }
+    int64_t weer = 0;
+    int nummer = 0;
+    if (!LeesGeneratieNaam(GeneratieNaam(tijd, volgnummer), weer, nummer) || weer != tijd ||
+        nummer != volgnummer) {
+        return "the name Morvel gives does not read back";
+    }
+    return "";
 }

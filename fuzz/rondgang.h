@@ -25,6 +25,13 @@ std::string ProfielRondgangFout(const std::string& inhoud);
 std::string IndelingsBestandRondgangFout(const std::string& inhoud);
 std::string BlokkadeBestandRondgangFout(const std::string& inhoud);
 
+// The same for the lock beside the data file: a text read as a lock is
+// written and read back as the same holder, and written again as the same text.
+std::string SlotRondgangFout(const std::string& inhoud);
+// A name in a history folder: one taken for a generation is the name Morvel
+// gives that time and number, and reads back as them.
+std::string GeneratieNaamRondgangFout(const std::string& naam);
+
 // The body of a fuzz target: runs `controle` on the input without messages
 // and aborts with what went wrong, naming `wat`.
 int FuzzRondgang(const uint8_t* data, size_t size, std::string (*controle)(const std::string&),

@@ -81,6 +81,12 @@ bool LeesSlotTekst(const std::string& tekst, CSlotHouder& houder) {
         }
         std::string sleutel = regel.substr(0, is);
         std::string waarde = regel.substr(is + 1);
+        // Morvel never writes a control character into a lock.
+        for (char c : waarde) {
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                return false;
+            }
+        }
         int32_t getal = 0;
         if (sleutel == "computer") {
             houder.computer = waarde;

@@ -7,6 +7,7 @@
 #include "base/melding.h"
 #include "cli/opdrachten.h"
 #include "cli/opdrachtstart.h"
+#include "cli/schrijfcontrole.h"
 
 int OpdrachtGeschiedenis(const CArgumenten& argumenten) {
     return MetCompetitie(argumenten, [&](CMorvelApp& app) {
@@ -38,7 +39,8 @@ int OpdrachtTerugzetten(const CArgumenten& argumenten) {
             return kGemeld;
         }
         const CGeneratie& generatie = generaties[static_cast<size_t>(gekozen - 1)];
-        if (app.NeemSlot() != 0 || app.ZetTerug(generatie) != 0) {
+        if (!MagCompetitieSchrijven(argumenten, app.competitie) || app.NeemSlot() != 0 ||
+            app.ZetTerug(generatie) != 0) {
             return kGemeld;
         }
         SchrijfUit(Formatteer("versie %d van %s teruggezet in %s\n", gekozen,

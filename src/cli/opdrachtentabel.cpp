@@ -183,10 +183,11 @@ const std::vector<COpdracht>& Opdrachten() {
          .maxWoorden = 1,
          .uitvoeren = OpdrachtGeschiedenis},
         {.naam = "terugzetten",
-         .gebruik = "MAP NUMMER",
+         .gebruik = "MAP NUMMER [--toch]",
          .omschrijving = "maakt versie NUMMER van 'geschiedenis' weer de competitie, zoals het "
-                         "venster Geschiedenis; de huidige stand wordt eerst als versie bewaard",
-         .opties = {},
+                         "venster Geschiedenis; de huidige stand wordt eerst als versie bewaard; "
+                         "met regels die niet gelezen konden worden alleen met --toch",
+         .opties = {kTochOptie},
          .minWoorden = 2,
          .maxWoorden = 2,
          .uitvoeren = OpdrachtTerugzetten},

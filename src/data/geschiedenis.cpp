@@ -20,6 +20,30 @@ namespace {
 constexpr const char* kExtensie = ".generatie";
 constexpr int kMaxVolgnummer = 999;
 
+bool Cijfers(const std::string& tekst, size_t begin, size_t aantal, int& waarde) {
+    waarde = 0;
+    for (size_t i = begin; i < begin + aantal; ++i) {
+        if (i >= tekst.size() || tekst[i] < '0' || tekst[i] > '9') {
+            return false;
+        }
+        waarde = waarde * 10 + (tekst[i] - '0');
+    }
+    return true;
+}
+
+bool ZelfdeInhoud(const std::string& pad, const std::string& inhoud) {
+    int64_t grootte = 0;
+    int64_t tijd = 0;
+    if (!BestandsInfo(pad, grootte, tijd) || grootte != static_cast<int64_t>(inhoud.size())) {
+        return false;
+    }
+    std::string daar;
+    int fout = 0;
+    return LeesBestand(pad, daar, fout) && daar == inhoud;
+}
+
+} // namespace
+
 std::string GeneratieNaam(int64_t tijd, int volgnummer) {
     auto t = static_cast<std::time_t>(tijd);
     std::tm tm{};
@@ -33,18 +57,6 @@ std::string GeneratieNaam(int64_t tijd, int volgnummer) {
     return naam + kExtensie;
 }
 
-bool Cijfers(const std::string& tekst, size_t begin, size_t aantal, int& waarde) {
-    waarde = 0;
-    for (size_t i = begin; i < begin + aantal; ++i) {
-        if (i >= tekst.size() || tekst[i] < '0' || tekst[i] > '9') {
-            return false;
-        }
-        waarde = waarde * 10 + (tekst[i] - '0');
-    }
-    return true;
-}
-
-// Reads a name that GeneratieNaam gives back into its time and number.
 bool LeesGeneratieNaam(const std::string& naam, int64_t& tijd, int& volgnummer) {
     const std::string extensie = kExtensie;
     if (naam.size() < 16 + extensie.size() ||
@@ -74,19 +86,6 @@ bool LeesGeneratieNaam(const std::string& naam, int64_t& tijd, int& volgnummer) 
     // Only the one spelling of each time is Morvel's.
     return GeneratieNaam(tijd, volgnummer) == naam;
 }
-
-bool ZelfdeInhoud(const std::string& pad, const std::string& inhoud) {
-    int64_t grootte = 0;
-    int64_t tijd = 0;
-    if (!BestandsInfo(pad, grootte, tijd) || grootte != static_cast<int64_t>(inhoud.size())) {
-        return false;
-    }
-    std::string daar;
-    int fout = 0;
-    return LeesBestand(pad, daar, fout) && daar == inhoud;
-}
-
-} // namespace
 
 std::string GeschiedenisMap(const std::string& datafile) {
     return PadSamen(MapVanPad(datafile), "." + LaatsteDeel(datafile) + ".geschiedenis");

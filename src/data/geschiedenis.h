@@ -15,6 +15,13 @@ struct CGeneratie {
     int volgnummer = 1; // 2, 3, ... for later writes within the same second
 };
 
+// The name of a generation kept by the write at `tijd` (UTC), the
+// `volgnummer`-th of that second: "20250317T191502Z.generatie", "...Z-2.generatie".
+std::string GeneratieNaam(int64_t tijd, int volgnummer);
+// Reads a name that GeneratieNaam gives back into its time and number; false
+// for any other name, so that files of others are never taken for ours.
+bool LeesGeneratieNaam(const std::string& naam, int64_t& tijd, int& volgnummer);
+
 // The history folder of `datafile`.
 std::string GeschiedenisMap(const std::string& datafile);
 

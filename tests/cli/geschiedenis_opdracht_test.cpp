@@ -86,6 +86,20 @@ TEST_F(GeschiedenisOpdracht, AnUnknownNumberChangesNothing) {
     EXPECT_EQ(64, Voer({"terugzetten", "Club"}).status);
 }
 
+TEST_F(GeschiedenisOpdracht, ADataFileWithLinesThatCannotBeReadIsRestoredOnlyWithToch) {
+    SchrijfAlles(Datafile(), "versie=2\r\n\r\n[Spelers]\r\n1 \"Jan de Vries\" 150 J J J\r\n"
+                             "\r\n[Notities]\r\nbellen\r\n[Uitslagen]\r\n");
+    const std::string voor = LeesAlles(Datafile());
+    CProgrammaUitvoer u = Voer({"terugzetten", "Club", "1"});
+    EXPECT_EQ(1, u.status);
+    EXPECT_NE(std::string::npos, u.fout.find("Geef --toch om toch te schrijven")) << u.fout;
+    EXPECT_EQ(voor, LeesAlles(Datafile()));
+    u = Voer({"terugzetten", "Club", "1", "--toch"});
+    EXPECT_EQ(1, u.status) << u.fout; // the lines it reported make the status 1
+    EXPECT_EQ(kOrigineel, LeesAlles(Datafile()));
+    EXPECT_EQ(voor, LeesAlles(Generaties(Datafile())[0].pad)); // kept, lines and all
+}
+
 TEST_F(GeschiedenisOpdracht, EveryWriteOfACommandKeepsTheStateItReplaces) {
     fs::remove(Generatie());
     SchrijfAlles(Datafile(), kOrigineel);
