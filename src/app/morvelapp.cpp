@@ -98,7 +98,7 @@ int CMorvelApp::KiesCompetitie(const std::string& naam) {
 int CMorvelApp::VerlaatCompetitie() {
     if (alleenLezen_) {
         // Another program writes this competition; nothing here is written.
-        competitie.Sluit();
+        competitie.VergeetWijzigingen();
         alleenLezen_ = false;
         bezet_.clear();
         return 0;
@@ -106,7 +106,7 @@ int CMorvelApp::VerlaatCompetitie() {
     if (geweigerd_ && competitie.IsGewijzigd() && BewaarHerstel() == 0) {
         // Asked before: the other program's version stays in the data file,
         // and ours in the recovery copy, offered when the competition is opened.
-        competitie.Sluit();
+        competitie.VergeetWijzigingen();
         geweigerd_ = false;
         slot_.Geef();
         return 0;

@@ -401,12 +401,16 @@ void CCompetitie::BewaarInGeschiedenis(const std::string& oud) {
     }
 }
 
-void CCompetitie::Sluit() {
+void CCompetitie::VergeetWijzigingen() {
     gewijzigd_ = false;
     schrijfFoutGemeld_ = false;
-    onleesbaar_ = 0;
     spelers.WisGewijzigd();
     rondes.WisGewijzigd();
+}
+
+void CCompetitie::Sluit() {
+    VergeetWijzigingen();
+    onleesbaar_ = 0;
     spelers.Clear();
     rondes.Clear();
     competitieMap.clear();

@@ -56,6 +56,10 @@ public:
     // Closes the competition without writing it: empties the register and the
     // round list, clears every modified flag and forgets folder and data file.
     void Sluit();
+    // Forgets that anything changed, for changes that are refused or kept
+    // elsewhere: nothing is written and no list warns about them; what is in
+    // memory, folder and data file stay.
+    void VergeetWijzigingen();
     // Writes the register and the round list in the data file's layout to
     // `pad` (a copy: the modified flags stay as they are, and no backup is
     // made). 0, or -1 with `fout` (errno) set; nothing is shown.

@@ -104,7 +104,7 @@ TEST_F(Geschiedenis, TheLimitRemovesTheOldestOnlyAfterASuccessfulWrite) {
     std::string naam(400, 'x');
     ASSERT_EQ(0, competitie.spelers.VoegToe(9, naam, 150, 1, 1, 1));
     meldingen.Verwacht("CMorvelApp::Schrijf()\nDe datafile '" + competitie.datafile +
-                       "' kan niet geopend worden!");
+                       "' kan niet geopend worden!\nDe reden: '" + SysteemFoutTekst(EFBIG) + "'");
     MetBestandsGrens(staten.back().size() + 100, [&] { EXPECT_EQ(-1, competitie.Schrijf()); });
     EXPECT_EQ(staten.back(), LeesAlles(competitie.datafile));
     std::vector<std::string> na = Inhouden(competitie.datafile);
