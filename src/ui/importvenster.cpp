@@ -20,6 +20,9 @@ std::vector<std::string> CImportVenster::Kop() const {
 }
 
 int CImportVenster::Importeren() {
+    if (!app_.MagWijzigen()) {
+        return -1;
+    }
     telling_ = VoegLedenToe(import_, app_.competitie.spelers);
     if (telling_.toegevoegd > 0) {
         app_.BewaarHerstel();

@@ -239,7 +239,7 @@ int CLedenVenster::Verwijderen() {
 }
 
 int CLedenVenster::LeesImport(const std::string& pad, CLedenImport& import) const {
-    if (!ImporterenAan()) {
+    if (!ImporterenAan() || !app_.MagWijzigen()) {
         return -1;
     }
     return LeesLedenlijst(pad, app_.competitie.spelers, import);

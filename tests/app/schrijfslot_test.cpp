@@ -123,13 +123,15 @@ TEST_F(Schrijfslot, ASecondProgramGetsReadOnlyAndChangesNothing) {
                                   "wijzigingen zijn niet mogelijk.\n";
     CLedenVenster leden(*tweede);
     CRondesVenster rondes(*tweede);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         recorder.VerwachtWillekeurig();
     }
     leden.Selecteer(0);
     leden.Toevoegen();
     leden.Wijzigen();
     EXPECT_TRUE(leden.Bladeren());
+    CLedenImport import;
+    EXPECT_EQ(-1, leden.LeesImport(tmp.Bestand("leden.csv"), import));
     rondes.Selecteer(0);
     EXPECT_EQ(-1, rondes.Verwijderen());
     EXPECT_EQ(-1, rondes.Toevoegen([](CRonde&, bool) { return true; }));
