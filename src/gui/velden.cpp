@@ -44,6 +44,11 @@ QLabel* MaakLabel(const char* tekst, QWidget* veld) {
     return label;
 }
 
+void BijWijziging(QLineEdit* veld, QObject* ontvanger,
+                  std::function<void(const QString&)> wijziging) {
+    QObject::connect(veld, &QLineEdit::textChanged, ontvanger, std::move(wijziging));
+}
+
 void ZetVeldTekst(QLineEdit* veld, const std::string& tekst) {
     QString nieuw = NaarQString(tekst);
     if (veld->text() != nieuw) {

@@ -4,6 +4,7 @@
 // into widgets without reporting them as the user's edits.
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -11,6 +12,7 @@ class QCheckBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QPushButton;
 class QWidget;
 
@@ -24,6 +26,15 @@ QHBoxLayout* KnoppenRechts(std::initializer_list<QPushButton*> knoppen);
 // A label (UTF-8) whose buddy is `veld`.
 QLabel* MaakLabel(const char* tekst, QWidget* veld);
 
-// Sets the text or the check only when it differs, without signals.
+// Hands `wijziging` the new text of `veld` after every change the user makes,
+// however it came: typing, pasting, undo, or text put in through the
+// accessibility interface (a screen reader's edit, dictation, voice control),
+// which Qt reports as a change of the text, never as typing. Text the program
+// puts in with ZetVeldTekst is not reported. Stops when `ontvanger` goes.
+void BijWijziging(QLineEdit* veld, QObject* ontvanger,
+                  std::function<void(const QString&)> wijziging);
+
+// Sets the text or the check only when it differs, without signals: the
+// program's own text is never taken for the user's edit.
 void ZetVeldTekst(QLineEdit* veld, const std::string& tekst);
 void ZetVinkje(QCheckBox* vak, bool aan);
