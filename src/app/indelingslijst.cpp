@@ -129,6 +129,9 @@ int CIndelingsLijst::Verwijder(int regel) {
     }
     const CIndelingsRegel r = regels_[static_cast<size_t>(regel)];
     if (r.IsAltijdGeblokkeerd()) {
+        if (!app_.MagWijzigen()) {
+            return -1;
+        }
         if (Meld(Formatteer("%s en %s mogen nooit tegen elkaar spelen.\nDeze blokkade voorgoed "
                             "vergeten?",
                             r.zwart.c_str(), r.wit.c_str()),
@@ -153,13 +156,13 @@ bool CIndelingsLijst::KanAltijdBlokkeren(int regel) const {
     }
     const CIndelingsRegel& r = regels_[static_cast<size_t>(regel)];
     const CSpelers& spelers = app_.competitie.spelers;
-    return r.soort == kSoortGeblokkeerd && !r.IsAltijdGeblokkeerd() &&
+    return !app_.AlleenLezen() && r.soort == kSoortGeblokkeerd && !r.IsAltijdGeblokkeerd() &&
            r.zwartNummer != r.witNummer && spelers.Zoek(r.zwartNummer) &&
            spelers.Zoek(r.witNummer) && !app_.blokkades.Zoek(r.zwartNummer, r.witNummer);
 }
 
 int CIndelingsLijst::AltijdBlokkeren(int regel) {
-    if (!KanAltijdBlokkeren(regel)) {
+    if (!app_.MagWijzigen() || !KanAltijdBlokkeren(regel)) {
         return -1;
     }
     CIndelingsRegel& r = regels_[static_cast<size_t>(regel)];

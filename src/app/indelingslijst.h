@@ -44,8 +44,9 @@ public:
     // counts a meeting, see CKostenModel), the entry says how many rounds ago.
     void MaakVast(CSpeler& een, CSpeler& twee);
     // "<--": deletes entry `regel`, whatever its type; nothing else changes.
-    // A pair that is always blocked is forgotten for good, after the question;
-    // 0 when the entry went, -1 when it stays.
+    // A pair that is always blocked is forgotten for good, after the question
+    // (refused with a message when the competition is open read-only); 0 when
+    // the entry went, -1 when it stays.
     int Verwijder(int regel);
     // "+/-": after deleting the computed entries, a fixed pair becomes blocked
     // (both players take part again) and a blocked pair fixed (Black the
@@ -54,7 +55,8 @@ public:
     // Returns the entry's new position, or -1 when `regel` names no entry.
     int Wissel(int regel);
     // "Altijd blokkeren" is possible for entry `regel`: a blocked pair of two
-    // players of the register that is not always blocked yet.
+    // players of the register that is not always blocked yet, in a
+    // competition that is not open read-only.
     bool KanAltijdBlokkeren(int regel) const;
     // Stores the blocked pair `regel` with the competition, so that every
     // pairing keeps it apart: 0, or -1 after a message.

@@ -203,6 +203,10 @@ int OpdrachtIndelingNaar(const CArgumenten& argumenten, const LijstUitvoer& uitv
         if (!ControleerSpelers(spelers, keuzes)) {
             return kGemeld;
         }
+        // Publishing writes beside the data file: not while another program has it open.
+        if (keuzes.publiceer && app.NeemSlot() != 0) {
+            return kGemeld;
+        }
         // The pairs that are always blocked, as the pairing window shows them.
         app.LeesBlokkades();
         CIndelingsLijst lijst(app);

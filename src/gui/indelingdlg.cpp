@@ -219,7 +219,7 @@ void CIndelingDlg::ToonLog() {
 }
 
 void CIndelingDlg::Print() {
-    if (!model_.PrintAan()) {
+    if (!model_.PrintAan() || !model_.MagPubliceren()) {
         return;
     }
     CAfdrukSelectie keuze(model_.UitslagAfdrukken(), model_.StandAfdrukken(), this);
@@ -227,8 +227,9 @@ void CIndelingDlg::Print() {
         return;
     }
     std::string afdruk;
-    model_.Print(keuze.Uitslag(), keuze.Stand(), afdruk);
-    DrukAf(afdruk, app_.settings, this);
+    if (model_.Print(keuze.Uitslag(), keuze.Stand(), afdruk) == 0) {
+        DrukAf(afdruk, app_.settings, this);
+    }
 }
 
 void CIndelingDlg::reject() {

@@ -156,7 +156,15 @@ bool CIndelingVenster::StandAfdrukken() const {
     return app_.settings.HuidigeStand() != 0;
 }
 
-void CIndelingVenster::Print(bool uitslag, bool stand, std::string& afdruk) {
+bool CIndelingVenster::MagPubliceren() const {
+    return app_.MagWijzigen();
+}
+
+int CIndelingVenster::Print(bool uitslag, bool stand, std::string& afdruk) {
+    afdruk.clear();
+    if (!MagPubliceren()) {
+        return -1;
+    }
     CSettings& settings = app_.settings;
     settings.SetUitslagLaatsteRonde(uitslag ? 1 : 0);
     settings.SetHuidigeStand(stand ? 1 : 0);
@@ -165,4 +173,5 @@ void CIndelingVenster::Print(bool uitslag, bool stand, std::string& afdruk) {
     lijst_.Publiceer(keuzes, afdruk);
     PubliceerIndeling(app_);
     app_.BewaarHerstel();
+    return 0;
 }

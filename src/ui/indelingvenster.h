@@ -76,10 +76,14 @@ public:
     // "Wat afdrukken?" is preset from the settings.
     bool UitslagAfdrukken() const;
     bool StandAfdrukken() const;
+    // "Print" may publish: false after a message when the competition is open
+    // read-only.
+    bool MagPubliceren() const;
     // "Print" after OK in "Wat afdrukken?": stores the two choices, publishes
     // the pairing, writes the combined print into `afdruk` and "indeling.inc"
     // as its mode says.
-    void Print(bool uitslag, bool stand, std::string& afdruk);
+    // Refused (-1, nothing published) when the competition is open read-only.
+    int Print(bool uitslag, bool stand, std::string& afdruk);
 
     const CIndelingsLijst& Lijst() const { return lijst_; }
 

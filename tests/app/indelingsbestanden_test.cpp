@@ -10,6 +10,7 @@
 #include "pairing/zoekvoortgang.h"
 #include "publish/lijsten.h"
 #include "tijdelijke_map.h"
+#include "ui/indelingvenster.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -302,6 +303,58 @@ TEST_F(IndelingsBestanden, AFixedPairOfARecentRematchSaysHowManyRoundsAgo) {
     lijst.Publiceer(CAfdrukKeuzes{}, afdruk);
     EXPECT_FALSE(Bevat(afdruk, "geleden"));
     app->competitie.rondes.WisGewijzigd();
+}
+
+TEST_F(IndelingsBestanden, OpenReadOnlyNothingIsPublishedNorBlockedNorForgotten) {
+    app->blokkades.VoegToe({2, 5, "Bert Bos", "Eva Ek"});
+    ASSERT_EQ(0, app->BewaarBlokkades());
+    Publiceer();
+    const std::string indeling = LeesAlles(Bijbestand("indeling"));
+    const std::string blokkades = LeesAlles(Bijbestand("blokkades"));
+    const std::string inc = Inc();
+
+    // A second program opens the competition read-only.
+    CMorvelApp tweede(tmp.Bestand("morvel.ini"));
+    tweede.settings.SetDataPad(tmp.Bestand("data"));
+    tweede.settings.SetHtmlIndeling(1);
+    recorder.VerwachtWillekeurig(Antwoord::Ja);
+    ASSERT_EQ(0, tweede.KiesCompetitie("Club"));
+    ASSERT_TRUE(tweede.AlleenLezen());
+    recorder.Controleer();
+    EXPECT_EQ(app->indeling, tweede.indeling); // it can be read
+
+    CIndelingVenster venster(tweede);
+    ASSERT_EQ(1u, venster.PaarRijen().size());
+    venster.SelecteerPaar(0);
+    recorder.VerwachtWillekeurig();
+    venster.Verwijderen(); // refused before the question
+    EXPECT_EQ(1u, venster.PaarRijen().size());
+    for (const char* naam : {"Anna", "Cees"}) {
+        venster.Zoek(naam);
+        venster.Toevoegen();
+    }
+    venster.SelecteerPaar(1);
+    EXPECT_FALSE(venster.AltijdBlokkerenAan());
+    recorder.VerwachtWillekeurig();
+    EXPECT_EQ(-1, venster.AltijdBlokkeren());
+    CZoekVoortgang voortgang;
+    ASSERT_EQ(0, venster.Genereer(voortgang, 1));
+    recorder.VerwachtWillekeurig();
+    EXPECT_FALSE(venster.MagPubliceren());
+    recorder.VerwachtWillekeurig();
+    std::string afdruk;
+    EXPECT_EQ(-1, venster.Print(false, false, afdruk));
+    EXPECT_EQ("", afdruk);
+    ASSERT_EQ(4u, recorder.meldingen.size());
+    for (const CMelding& m : recorder.meldingen) {
+        EXPECT_TRUE(Bevat(m.tekst, "De competitie 'Club' is alleen geopend om te lezen"))
+            << m.tekst;
+    }
+    EXPECT_EQ(app->indeling, tweede.indeling);
+    EXPECT_EQ(indeling, LeesAlles(Bijbestand("indeling")));
+    EXPECT_EQ(blokkades, LeesAlles(Bijbestand("blokkades")));
+    EXPECT_EQ(inc, Inc());
+    tweede.competitie.spelers.WisGewijzigd();
 }
 
 } // namespace

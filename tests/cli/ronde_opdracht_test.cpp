@@ -2,6 +2,8 @@
 // of the results window, from its options or from the published pairing; and
 // the files of the pairing beside the data file as the commands use them.
 
+#include "app/morvelapp.h"
+#include "melding_recorder.h"
 #include "programma.h"
 #include "settings/profiel.h"
 #include "tijdelijke_map.h"
@@ -176,6 +178,22 @@ TEST_F(RondeOpdracht, PairsAlwaysBlockedAreKeptApartByThePairingCommand) {
               std::string::npos)
         << beschadigd.fout;
     EXPECT_EQ(beschadigd.uit, gewoon.uit);
+}
+
+TEST_F(RondeOpdracht, PublishingIsRefusedWhileAnotherProgramHasTheCompetitionOpen) {
+    CMeldingRecorder recorder;
+    CMorvelApp venster(map.Bestand("morvel.ini"));
+    ASSERT_EQ(0, venster.KiesCompetitie("najaar"));
+    CProgrammaUitvoer u = Morvel({"indeling", "najaar", "--publiceer"});
+    EXPECT_EQ(u.status, 1);
+    EXPECT_NE(u.fout.find("De competitie 'najaar' is sinds "), std::string::npos) << u.fout;
+    EXPECT_NE(u.fout.find("Er is niets geschreven."), std::string::npos) << u.fout;
+    EXPECT_EQ(u.uit, "");
+    EXPECT_FALSE(fs::exists(Bij(".najaar.txt.indeling")));
+    EXPECT_FALSE(fs::exists(Bij("indeling.inc")));
+    // The pairing sheet alone only reads.
+    EXPECT_EQ(Morvel({"indeling", "najaar"}).status, 0);
+    EXPECT_TRUE(venster.SluitAf(true));
 }
 
 } // namespace
