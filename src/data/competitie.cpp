@@ -318,6 +318,18 @@ void CCompetitie::VerhoogFormaatVoorNummers(const std::string& pad) {
                     pad.c_str(), kHoogsteNummerFormaat0));
 }
 
+void CCompetitie::VerhoogFormaatVoorRondes() {
+    if (formaat_ != 0 || rondes.PastInOudFormaat()) {
+        return;
+    }
+    SetFormaat(2);
+    Meld(Formatteer("De competitie '%s' bevat klasse-instellingen, partijen zonder uitslag of "
+                    "commentaarregels, die het oude formaat niet kan bevatten. De datafile wordt "
+                    "daarom in het nieuwe formaat (versie=2) geschreven, zodat er niets verloren "
+                    "gaat.",
+                    datafile.c_str()));
+}
+
 int CCompetitie::Schrijf() {
     if (!IsGewijzigd()) {
         return 0;
@@ -326,6 +338,7 @@ int CCompetitie::Schrijf() {
         Meld("CMorvelApp::Schrijf\nInterne programma fout: Het formaat is onbekend.");
         return -1;
     }
+    VerhoogFormaatVoorRondes();
     if (SchrijfInhoud(Inhoud()) != 0) {
         return -1;
     }
@@ -427,7 +440,9 @@ int CCompetitie::SchrijfKopie(const std::string& pad, int& fout) const {
 
 std::string CCompetitie::Inhoud() const {
     std::vector<std::string> regels;
-    if (formaat_ == 0) {
+    // What the old layout cannot hold is never dropped: such a competition is
+    // written in the new layout (a recovery copy too).
+    if (formaat_ == 0 && rondes.PastInOudFormaat()) {
         regels.emplace_back("Brom' implementatie");
         regels.emplace_back("");
         spelers.SchrijfLijst(regels, 0);

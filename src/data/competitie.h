@@ -102,6 +102,9 @@ private:
     void LeesFormaat0(class CLeesStand& stand);
     // Raises a format-0 file whose player numbers do not fit the old layout.
     void VerhoogFormaatVoorNummers(const std::string& pad);
+    // Raises the old layout to the new one, with a message, when a round holds
+    // what the old layout cannot hold.
+    void VerhoogFormaatVoorRondes();
     // Asks before another program's version of the data file is overwritten:
     // true to go on.
     bool MagOverschrijven();

@@ -213,6 +213,27 @@ void CRonde::SchrijfLijst(std::vector<std::string>& regels, int formaat) const {
     }
 }
 
+bool CRonde::PastInOudFormaat() const {
+    if (!commentaar_.empty()) {
+        return false;
+    }
+    for (const CUitslag& u : uitslagen_) {
+        if (u.soort == klasseregel || (u.soort == partij && u.resultaat == '?')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CRondes::PastInOudFormaat() const {
+    for (const auto& ronde : lijst_) {
+        if (!ronde->PastInOudFormaat()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 CRondes::~CRondes() {
     if (gewijzigd_) {
         Meld("CRondes::~CRondes\nInterne applicatiefout: lijst niet opgeslagen");

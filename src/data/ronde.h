@@ -53,6 +53,9 @@ public:
     int Betrokkenheid(int32_t volgnummer) const;
     int AantalUitgeloot(int32_t volgnummer) const;
     void SchrijfLijst(std::vector<std::string>& regels, int formaat) const;
+    // Whether the old layout can hold this round whole: games with a result
+    // and byes only, no class settings, no games without a result, no comments.
+    bool PastInOudFormaat() const;
 
     std::string identificatie;
     const std::vector<CUitslag>& Uitslagen() const { return uitslagen_; }
@@ -80,6 +83,7 @@ public:
     int AantalUitgeloot(int32_t volgnummer) const;
     int VoegToe(const std::string& regel, int formaat);
     void SchrijfLijst(std::vector<std::string>& regels, int formaat) const;
+    bool PastInOudFormaat() const;
 
     bool IsGewijzigd() const { return gewijzigd_; }
     void ZetGewijzigd() { gewijzigd_ = true; }

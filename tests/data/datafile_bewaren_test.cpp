@@ -239,6 +239,61 @@ TEST_F(DataFileBewaren, AnOldLayoutWithANumberAbove99IsRaisedAndKeepsItsGames) {
     EXPECT_NE(LeesAlles(competitie.datafile).find("versie=2\r\n"), std::string::npos);
 }
 
+TEST_F(DataFileBewaren, AnOldLayoutIsRaisedWhenARoundHoldsWhatItCannotHold) {
+    // The old layout has no line for a class setting, a game without a result
+    // or a comment: writing such a round in it would drop them for good.
+    struct Geval {
+        const char* naam;
+        void (*vul)(CRonde&);
+    } gevallen[] = {
+        {"a class setting", [](CRonde& r) { ASSERT_EQ(r.VoegToeKlasse(1, 150), 0); }},
+        {"a game without a result", [](CRonde& r) { ASSERT_EQ(r.VoegToe(1, 2, '?'), 0); }},
+        {"a comment", [](CRonde& r) { ASSERT_EQ(r.VoegCommentaarToe(";uitgesteld"), 0); }},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        ASSERT_EQ(LeesTekst(Fixture("data/formaat0.txt")), 0);
+        ASSERT_EQ(competitie.Formaat(), 0);
+        const int rondes = competitie.rondes.Aantal();
+        auto ronde = std::make_unique<CRonde>(competitie.rondes);
+        ronde->identificatie = "extra";
+        g.vul(*ronde);
+        const std::vector<CUitslag> uitslagen = ronde->Uitslagen();
+        const std::vector<std::string> commentaar = ronde->Commentaar();
+        competitie.rondes.VoegRondeToe(std::move(ronde));
+
+        meldingen.Verwacht("De competitie '" + competitie.datafile +
+                           "' bevat klasse-instellingen, partijen zonder uitslag of "
+                           "commentaarregels, die het oude formaat niet kan bevatten. De "
+                           "datafile wordt daarom in het nieuwe formaat (versie=2) geschreven, "
+                           "zodat er niets verloren gaat.");
+        ASSERT_EQ(competitie.Schrijf(), 0);
+        meldingen.Controleer();
+        ASSERT_EQ(competitie.Lees(), 0);
+        EXPECT_EQ(competitie.Formaat(), 2);
+        ASSERT_EQ(competitie.rondes.Aantal(), rondes + 1);
+        const CRonde& terug = competitie.rondes.Ronde(rondes);
+        ASSERT_EQ(terug.Uitslagen().size(), uitslagen.size());
+        for (size_t i = 0; i < uitslagen.size(); ++i) {
+            EXPECT_EQ(terug.Uitslagen()[i].soort, uitslagen[i].soort);
+            EXPECT_EQ(terug.Uitslagen()[i].resultaat, uitslagen[i].resultaat);
+            EXPECT_EQ(terug.Uitslagen()[i].nieuweKlasse, uitslagen[i].nieuweKlasse);
+        }
+        EXPECT_EQ(terug.Commentaar(), commentaar);
+    }
+
+    // A round the old layout holds whole keeps the old layout, without a word.
+    ASSERT_EQ(LeesTekst(Fixture("data/formaat0.txt")), 0);
+    auto ronde = std::make_unique<CRonde>(competitie.rondes);
+    ronde->identificatie = "gewoon";
+    ASSERT_EQ(ronde->VoegToe(1, 2, '+'), 0);
+    ASSERT_EQ(ronde->VoegToe(5), 0);
+    competitie.rondes.VoegRondeToe(std::move(ronde));
+    ASSERT_EQ(competitie.Schrijf(), 0);
+    ASSERT_EQ(competitie.Lees(), 0);
+    EXPECT_EQ(competitie.Formaat(), 0);
+}
+
 TEST_F(DataFileBewaren, AControlCharacterBecomesABlankAndTheRestOfTheLineStays) {
     // A NUL inside a round identification kept the two rounds apart only
     // until the next write; inside a player line it cut off class and flags.

@@ -314,10 +314,11 @@ void VulWillekeurig(CCompetitie& competitie, uint32_t zaad) {
             int b = getal(1, spelers);
             if (a == b) {
                 ronde->VoegToe(a);
-            } else if (getal(0, 4) == 0) {
+            } else if (competitie.Formaat() != 0 && getal(0, 4) == 0) {
+                // The old layout has no line for a class setting and no code
+                // for a game without a result: either raises it to the new one.
                 ronde->VoegToeKlasse(a, getal(10, 300));
             } else {
-                // The old layout has no code for a game without a result.
                 ronde->VoegToe(a, b, "+-0?"[getal(0, competitie.Formaat() == 0 ? 2 : 3)]);
             }
         }
