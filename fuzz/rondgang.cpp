@@ -1,6 +1,7 @@
 #include "rondgang.h"
 
 #include "app/competitieslot.h"
+#include "app/ledenimport.h"
 #include "base/eigenbestand.h"
 #include "base/formatteer.h"
 #include "data/competitie.h"
@@ -183,6 +184,46 @@ std::string ProfielRondgangFout(const std::string& inhoud) {
         return "a second write gives other bytes at " + Verschil(a, b);
     }
     return "";
+}
+
+std::string LedenlijstImportFout(const std::string& inhoud) {
+    CCompetitie competitie;
+    competitie.datafile = "import.txt";
+    // The layout of a new competition; the old one keeps no flags of an inactive player.
+    competitie.SetFormaat(2);
+    CLedenImport import;
+    if (BekijkLedenlijst(inhoud, "import.csv", competitie.spelers, import) != 0) {
+        return "";
+    }
+    CStilleMelder stil;
+    const CImportTelling telling = VoegLedenToe(import, competitie.spelers);
+    if (stil.aantal != 0 || telling.toegevoegd != static_cast<int>(import.AantalNieuw())) {
+        return Formatteer("the register added %d of %zu new rows, with %d messages",
+                          telling.toegevoegd, import.AantalNieuw(), stil.aantal);
+    }
+    std::string verwacht;
+    for (const CImportRij& rij : import.rijen) {
+        if (rij.Nieuw()) {
+            verwacht +=
+                Formatteer("speler %ld %s %ld %ld%ld%ld\n", static_cast<long>(rij.volgnummer),
+                           Zichtbaar(rij.naam).c_str(), static_cast<long>(rij.klasse),
+                           static_cast<long>(rij.aktief), static_cast<long>(rij.standaardIndelen),
+                           static_cast<long>(rij.uitlotenToegestaan));
+        }
+    }
+    const std::string geschreven = competitie.Inhoud();
+    CCompetitie terug;
+    terug.datafile = "import.txt";
+    if (terug.LeesInhoud(geschreven) != 0 || terug.OnleesbareRegels() != 0) {
+        return "the data file written with the members is not read whole";
+    }
+    std::string gelezen = Beschrijf(terug);
+    gelezen = gelezen.substr(gelezen.find('\n') + 1); // without the format
+    const std::string verschil = Verschil(verwacht, gelezen);
+    if (!verschil.empty()) {
+        return "the members added are not the members read back, at " + verschil;
+    }
+    return DataFileRondgangFout(geschreven);
 }
 
 int FuzzRondgang(const uint8_t* data, size_t size, std::string (*controle)(const std::string&),

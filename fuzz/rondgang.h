@@ -31,6 +31,12 @@ std::string SlotRondgangFout(const std::string& inhoud);
 // A name in a history folder: one taken for a generation is the name Morvel
 // gives that time and number, and reads back as them.
 std::string GeneratieNaamRondgangFout(const std::string& naam);
+// A member list read for the import: empty when every row the preview calls
+// new is added by the register without a message, under the number the
+// preview gave it, and the members come back whole from the data file (in
+// the layout of a new competition) written with them, which survives its own
+// round trip; otherwise what went wrong.
+std::string LedenlijstImportFout(const std::string& inhoud);
 
 // The body of a fuzz target: runs `controle` on the input without messages
 // and aborts with what went wrong, naming `wat`.

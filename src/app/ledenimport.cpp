@@ -7,6 +7,7 @@
 #include "data/klassetekst.h"
 #include "data/speler.h"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_set>
 
@@ -63,7 +64,10 @@ constexpr size_t kMaxLedenlijst = 16 * 1024 * 1024;
 constexpr const char* kJa[] = {"j", "ja", "y", "yes", "1", "waar", "true"};
 constexpr const char* kNee[] = {"n", "nee", "no", "0", "onwaar", "false"};
 
+// A cell with its white space normalised; a control character, which the
+// data file could not hold, counts as a blank.
 std::string Kaal(std::string tekst) {
+    std::replace_if(tekst.begin(), tekst.end(), IsStuurteken, ' ');
     NormaliseerWitruimte(tekst);
     return tekst;
 }

@@ -8,6 +8,11 @@
 constexpr bool IsWitruimte(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
+// A control character other than white space (NUL, ESC, DEL and the like).
+constexpr bool IsStuurteken(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && !IsWitruimte(c)) || u == 0x7F;
+}
 constexpr bool IsCijfer(char c) {
     return c >= '0' && c <= '9';
 }

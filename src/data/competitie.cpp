@@ -32,12 +32,6 @@ bool IsLeeg(const std::string& regel) {
     return std::all_of(regel.begin(), regel.end(), [](char c) { return IsWitruimte(c); });
 }
 
-// A control character other than the white space of a line (tab, CR, LF).
-bool IsStuurteken(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u < 0x20 && !IsWitruimte(c)) || u == 0x7F;
-}
-
 // "1 regel" or "N regels".
 std::string Regels(int aantal) {
     return aantal == 1 ? "1 regel" : Formatteer("%d regels", aantal);
