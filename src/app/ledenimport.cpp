@@ -1,5 +1,6 @@
 #include "app/ledenimport.h"
 
+#include "base/codering.h"
 #include "base/formatteer.h"
 #include "base/melding.h"
 #include "base/platform.h"
@@ -243,7 +244,8 @@ std::string Naam(const std::vector<std::string>& rij, const CImportKolommen& k) 
 CImportRij LeesRij(const std::vector<std::string>& rij, int regel, const CImportKolommen& k) {
     CImportRij uit;
     uit.regel = regel;
-    uit.naam = Naam(rij, k);
+    // As the data file will hold it, so that the preview shows what is stored.
+    uit.naam = AlsInOem(Naam(rij, k));
     uit.klasseTekst = Kaal(Cel(rij, k.klasse));
     if (uit.naam.empty()) {
         uit.uitkomst = EImportUitkomst::NaamOntbreekt;

@@ -184,3 +184,7 @@ std::string OemNaarAnsi(std::string_view tekst) {
     OemNaarAnsiInPlaats(uit);
     return uit;
 }
+
+std::string AlsInOem(std::string_view tekst) {
+    return OemNaarAnsi(AnsiNaarOem(tekst));
+}

@@ -13,6 +13,10 @@ std::string Utf8NaarCp1252(std::string_view tekst);
 std::string AnsiNaarOem(std::string_view tekst);
 std::string OemNaarAnsi(std::string_view tekst);
 
+// `tekst` as the data file gives it back: every character that the OEM code
+// page does not hold becomes '?'.
+std::string AlsInOem(std::string_view tekst);
+
 // Same conversions in place, for the line buffers of the file readers.
 void AnsiNaarOemInPlaats(std::string& tekst);
 void OemNaarAnsiInPlaats(std::string& tekst);

@@ -121,10 +121,17 @@ TEST_F(LedenImport, KolommenUitDeKopregelOfUitDeInhoud) {
          {{"Jan", 125, "NJJ"}}},
         {"UTF-16 with tabs", utf16, true, '\t', {{"Jan", 250, "JJJ"}}},
         {"a control character, which the data file cannot hold, is a blank",
-         "Naam;Klasse\nJan\x01" "de\x7F" "Vries;125\n",
+         "Naam;Klasse\nJan\x01"
+         "de\x7F"
+         "Vries;125\n",
          true,
          ';',
          {{"Jan de Vries", 125, "JJJ"}}},
+        {"a character the data file cannot hold shows as it will be stored",
+         "Naam;Klasse\n\x93Jos\xE9\x94 \x80;125\n",
+         true,
+         ';',
+         {{"?Jos\xE9? ?", 125, "JJJ"}}},
     };
     for (const auto& g : gevallen) {
         ASSERT_EQ(0, Bekijk(g.inhoud)) << g.wat;
