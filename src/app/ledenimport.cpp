@@ -214,7 +214,8 @@ void KolommenUitInhoud(const std::vector<CKolomInhoud>& inhoud, CImportKolommen&
                 k.klasse = c;
             }
         }
-        for (int c = naam - 1; c >= 0 && k.klasse < 0; --c) {
+        // A header may name a column that no row reaches.
+        for (int c = std::min(naam, aantal) - 1; c >= 0 && k.klasse < 0; --c) {
             if (isKlasse(c)) {
                 k.klasse = c;
             }
