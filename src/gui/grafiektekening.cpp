@@ -6,6 +6,7 @@
 #include "publish/klassengrafiek.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
@@ -19,12 +20,13 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
+#include <memory>
 
 namespace {
 
 constexpr qreal kLijnDikte = 2.5;
 constexpr qreal kPuntGrootte = 7;
-constexpr int kSchuinVanaf = 8; // rounds from which their labels are slanted
+constexpr size_t kRechtopVanaf = 9; // rounds from which their labels stand upright
 constexpr int kDpi = 96;
 
 QColor Kleur(uint32_t rgb) {
@@ -35,37 +37,45 @@ Qt::PenStyle Streep(int streep) {
     return streep == 1 ? Qt::DashLine : streep == 2 ? Qt::DotLine : Qt::SolidLine;
 }
 
-// x: the rounds, each at its number from 1.
-QCategoryAxis* RondeAs(const CKlassenGrafiek& grafiek) {
-    auto* as = new QCategoryAxis;
-    as->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int aantal = static_cast<int>(grafiek.rondes.size());
-    as->setRange(0.5, std::max(aantal, 1) + 0.5);
-    as->setStartValue(0.5);
-    for (int r = 0; r < aantal; ++r) {
-        const std::string& label = grafiek.rondeLabels[static_cast<size_t>(r)];
-        if (!label.empty()) {
-            as->append(NaarQString(label), r + 1);
+// A label's room across its axis, in pixels: so many fit along an axis.
+constexpr qreal kLabelRuimte = 24;
+
+size_t Passend(qreal lengte) {
+    return static_cast<size_t>(std::max(2.0, lengte / kLabelRuimte));
+}
+
+void Leeg(QCategoryAxis& as) {
+    const QStringList labels = as.categoriesLabels();
+    for (const QString& label : labels) {
+        as.remove(label);
+    }
+}
+
+// x: the rounds, each at its number from 1, with `hoogstens` labels at most.
+void VulRondeAs(QCategoryAxis& as, const CKlassenGrafiek& grafiek, size_t hoogstens) {
+    Leeg(as);
+    const std::vector<std::string> labels = grafiek.RondeLabels(hoogstens);
+    for (size_t r = 0; r < labels.size(); ++r) {
+        if (!labels[r].empty()) {
+            as.append(NaarQString(labels[r]), static_cast<qreal>(r + 1));
         }
     }
-    if (aantal >= kSchuinVanaf) {
-        as->setLabelsAngle(-45);
-    }
-    as->setTitleText(QStringLiteral("Ronde"));
-    return as;
 }
 
 // y: the classes in whole classes, the strongest at the top.
-QCategoryAxis* KlasseAs(const CKlassenGrafiek& grafiek) {
+void VulKlasseAs(QCategoryAxis& as, const CKlassenGrafiek& grafiek, size_t hoogstens) {
+    Leeg(as);
+    for (const auto& [klasse, tekst] : grafiek.KlasseLabels(hoogstens)) {
+        as.append(NaarQString(tekst), klasse / 10.0);
+    }
+}
+
+QCategoryAxis* MaakAs(const char* titel, qreal van, qreal tot) {
     auto* as = new QCategoryAxis;
     as->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    as->setRange(grafiek.boven / 10.0, grafiek.onder / 10.0);
-    as->setStartValue(grafiek.boven / 10.0);
-    for (const auto& [klasse, tekst] : grafiek.klasseLabels) {
-        as->append(NaarQString(tekst), klasse / 10.0);
-    }
-    as->setReverse(true);
-    as->setTitleText(QStringLiteral("Klasse"));
+    as->setRange(van, tot);
+    as->setStartValue(van);
+    as->setTitleText(QString::fromUtf8(titel));
     return as;
 }
 
@@ -80,10 +90,30 @@ QChart* MaakQtGrafiek(const CKlassenGrafiek& grafiek, const PuntMelding& melding
     chart->setTitleFont(titelLetter);
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setBackgroundRoundness(0);
-    QCategoryAxis* x = RondeAs(grafiek);
-    QCategoryAxis* y = KlasseAs(grafiek);
+    const size_t rondes = grafiek.rondes.size();
+    QCategoryAxis* x = MaakAs("Ronde", 0.5, static_cast<qreal>(std::max<size_t>(rondes, 1)) + 0.5);
+    if (rondes >= kRechtopVanaf) {
+        x->setLabelsAngle(-90);
+    }
+    QCategoryAxis* y = MaakAs("Klasse", grafiek.boven / 10.0, grafiek.onder / 10.0);
+    y->setReverse(true);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    // As many labels as the plot has room for, again whenever its size changes.
+    auto labels = std::make_shared<CKlassenGrafiek>(grafiek);
+    auto ruimte = std::make_shared<std::pair<size_t, size_t>>(0, 0);
+    auto pas = [labels, ruimte, x, y](const QRectF& vlak) {
+        const std::pair<size_t, size_t> nieuw{Passend(vlak.width()), Passend(vlak.height())};
+        if (nieuw.first != ruimte->first) {
+            VulRondeAs(*x, *labels, nieuw.first);
+        }
+        if (nieuw.second != ruimte->second) {
+            VulKlasseAs(*y, *labels, nieuw.second);
+        }
+        *ruimte = nieuw;
+    };
+    pas(QRectF(0, 0, 1000, 600));
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, pas);
     for (size_t l = 0; l < grafiek.lijnen.size(); ++l) {
         const CGrafiekLijn& lijn = grafiek.lijnen[l];
         const QColor kleur = Kleur(lijn.kleur);
@@ -139,6 +169,11 @@ bool TekenGrafiekOp(const CKlassenGrafiek& grafiek, QPaintDevice& apparaat, cons
     const QRectF vlak(QPointF(0, 0), doel.size());
     chart->setGeometry(vlak);
     scene.setSceneRect(vlak);
+    // The layout runs on posted requests: the axes fill their labels for the
+    // plot area it gives, which may ask for one more round.
+    for (int ronde = 0; ronde < 3; ++ronde) {
+        QCoreApplication::sendPostedEvents(chart, QEvent::LayoutRequest);
+    }
     scene.render(&schilder, doel, vlak);
     return schilder.end();
 }

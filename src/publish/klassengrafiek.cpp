@@ -13,11 +13,14 @@ namespace {
 // Ten colours that are told apart on screen and paper.
 constexpr std::array<uint32_t, 10> kKleuren = {0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD,
                                                0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF};
-// At most this many labels along each axis; beyond it only every n-th.
-constexpr size_t kMaxRondeLabels = 30;
-constexpr int32_t kMaxKlasseLabels = 25;
 constexpr int32_t kLegeBoven = 155;
 constexpr int32_t kLegeOnder = 245;
+
+// Every how many labels one is shown so that `aantal` become at most `hoogstens`.
+size_t Stap(size_t aantal, size_t hoogstens) {
+    hoogstens = std::max<size_t>(hoogstens, 1);
+    return std::max<size_t>((aantal + hoogstens - 1) / hoogstens, 1);
+}
 
 int32_t Omlaag(int32_t tienden) {
     return tienden >= 0 ? tienden / 10 * 10 : -((-tienden + 9) / 10 * 10);
@@ -28,7 +31,6 @@ int32_t Omhoog(int32_t tienden) {
 }
 
 std::vector<std::string> RondeLabels(const std::vector<std::string>& rondes) {
-    const size_t stap = (rondes.size() + kMaxRondeLabels - 1) / kMaxRondeLabels;
     std::vector<std::string> labels;
     std::map<std::string, int> gezien;
     for (size_t r = 0; r < rondes.size(); ++r) {
@@ -37,7 +39,7 @@ std::vector<std::string> RondeLabels(const std::vector<std::string>& rondes) {
         if (keer > 1) {
             label += Formatteer(" (%d)", keer);
         }
-        labels.push_back(r % stap == 0 ? label : std::string());
+        labels.push_back(label);
     }
     return labels;
 }
@@ -50,6 +52,26 @@ uint32_t LijnKleur(size_t plaats) {
 
 int LijnStreep(size_t plaats) {
     return static_cast<int>(plaats / kKleuren.size() % 3);
+}
+
+std::vector<std::string> CKlassenGrafiek::RondeLabels(size_t hoogstens) const {
+    const size_t stap = Stap(rondeLabels.size(), hoogstens);
+    std::vector<std::string> labels;
+    for (size_t r = 0; r < rondeLabels.size(); ++r) {
+        labels.push_back(r % stap == 0 ? rondeLabels[r] : std::string());
+    }
+    return labels;
+}
+
+std::vector<std::pair<int32_t, std::string>> CKlassenGrafiek::KlasseLabels(size_t hoogstens) const {
+    const auto stap = static_cast<int32_t>(Stap(klasseLabels.size(), hoogstens));
+    std::vector<std::pair<int32_t, std::string>> labels;
+    for (const auto& label : klasseLabels) {
+        if ((label.first / 10) % stap == 0) {
+            labels.push_back(label);
+        }
+    }
+    return labels;
 }
 
 std::string CKlassenGrafiek::PuntTekst(size_t lijn, size_t ronde) const {
@@ -104,12 +126,8 @@ CKlassenGrafiek MaakKlassenGrafiek(const CKlassenverloop& verloop, const std::ve
     // lies on a whole class.
     grafiek.boven = Omlaag(sterkste - 1);
     grafiek.onder = std::max(Omhoog(zwakste + 1), grafiek.boven + 10);
-    const int32_t aantal = (grafiek.onder - grafiek.boven) / 10;
-    const int32_t stap = (aantal + kMaxKlasseLabels - 1) / kMaxKlasseLabels;
     for (int32_t klasse = grafiek.boven; klasse <= grafiek.onder; klasse += 10) {
-        if ((klasse / 10) % stap == 0) {
-            grafiek.klasseLabels.emplace_back(klasse, KlasseTekst(klasse));
-        }
+        grafiek.klasseLabels.emplace_back(klasse, KlasseTekst(klasse));
     }
     return grafiek;
 }

@@ -24,13 +24,18 @@ struct CGrafiekLijn {
 struct CKlassenGrafiek {
     std::string titel;
     std::vector<std::string> rondes;      // the identifications
-    std::vector<std::string> rondeLabels; // per round its label along the bottom, unique;
-                                          // empty where rounds are left out for room
+    std::vector<std::string> rondeLabels; // per round its label along the bottom, unique
     std::vector<CGrafiekLijn> lijnen;
     int32_t boven = 0; // the whole class at the top (the strongest), in tenths
     int32_t onder = 0; // the whole class at the bottom, in tenths, below `boven`
-    // The grade texts of the whole classes that get a label, from the top down.
+    // Every whole class from the top down with its grade text.
     std::vector<std::pair<int32_t, std::string>> klasseLabels;
+
+    // The labels that fit when an axis has room for `hoogstens`: every n-th,
+    // from the first round and from a whole class that n divides. A round
+    // without a label has an empty one.
+    std::vector<std::string> RondeLabels(size_t hoogstens) const;
+    std::vector<std::pair<int32_t, std::string>> KlasseLabels(size_t hoogstens) const;
 
     // The text of the point of line `lijn` at round `ronde` (from 0): the
     // round, the player, the class and the grade.

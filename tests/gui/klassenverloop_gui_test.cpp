@@ -6,9 +6,11 @@
 #include "app/publiceren.h"
 #include "base/codering.h"
 #include "bediening.h"
+#include "data/klassetekst.h"
 #include "gui/grafiektekening.h"
 #include "gui/klassenverloopdlg.h"
 #include "gui/multilinelistbox.h"
+#include "gui/qttekst.h"
 #include "melding_recorder.h"
 #include "pdf_inhoud.h"
 #include "publish/grafiekschrijver.h"
@@ -224,6 +226,9 @@ TEST_F(KlassenverloopDlg, DeGrafiekVanHetModelMetZijnAssenEnLegenda) {
     auto* klassen = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Vertical).front());
     ASSERT_NE(nullptr, klassen);
     EXPECT_TRUE(klassen->isReverse()); // the strongest at the top
+    EXPECT_DOUBLE_EQ(grafiek.boven / 10.0, klassen->min());
+    EXPECT_DOUBLE_EQ(grafiek.onder / 10.0, klassen->max());
+    // Room for every whole class: each with its grade.
     QStringList labels;
     for (const auto& [klasse, tekst] : grafiek.klasseLabels) {
         labels << QString::fromStdString(tekst);
@@ -236,6 +241,28 @@ TEST_F(KlassenverloopDlg, DeGrafiekVanHetModelMetZijnAssenEnLegenda) {
               rondes->categoriesLabels());
     EXPECT_EQ("8 van de 12 spelers in de grafiek, 4 rondes.",
               Kind<QLabel>(*venster, "status")->text().toStdString());
+}
+
+// Labels that would not fit are left out rather than cut to "...": a small
+// window shows every n-th class, each with room for its text.
+TEST_F(KlassenverloopDlg, EenKleinVensterToontMinderKlassen) {
+    Toon();
+    Mnemonic(Qt::Key_L); // every player: more classes
+    auto* klassen = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Vertical).front());
+    const qsizetype groot = klassen->categoriesLabels().size();
+    venster->resize(760, 420);
+    QTest::qWait(100);
+    const qsizetype klein = klassen->categoriesLabels().size();
+    EXPECT_LT(klein, groot);
+    EXPECT_GE(klein, 2);
+    EXPECT_LE(klein * 24, view->chart()->plotArea().height() + 24);
+    for (const QString& label : klassen->categoriesLabels()) {
+        const auto klasse = static_cast<int32_t>(qRound(klassen->endValue(label) * 10));
+        EXPECT_EQ(KlasseTekst(klasse), VanQString(label));
+    }
+    venster->resize(1100, 700);
+    QTest::qWait(100);
+    EXPECT_EQ(groot, klassen->categoriesLabels().size());
 }
 
 TEST_F(KlassenverloopDlg, SpelersKiezenMetLijstZoekenEnKnoppen) {

@@ -260,14 +260,17 @@ TEST(KlassenGrafiekAssen, KlassenOpHeleKlassenMetHunGraadDeSterksteBoven) {
         CKlassenGrafiek grafiek = MaakKlassenGrafiek(verloop, {0}, "");
         EXPECT_EQ(g.boven, grafiek.boven) << g.wat;
         EXPECT_EQ(g.onder, grafiek.onder) << g.wat;
-        ASSERT_EQ(g.labels, grafiek.klasseLabels.size()) << g.wat;
-        for (size_t i = 0; i < grafiek.klasseLabels.size(); ++i) {
-            const auto& [klasse, tekst] = grafiek.klasseLabels[i];
+        EXPECT_EQ(static_cast<size_t>((g.onder - g.boven) / 10 + 1), grafiek.klasseLabels.size());
+        // Room for 25 labels: every whole class, or every n-th.
+        const auto labels = grafiek.KlasseLabels(25);
+        ASSERT_EQ(g.labels, labels.size()) << g.wat;
+        for (size_t i = 0; i < labels.size(); ++i) {
+            const auto& [klasse, tekst] = labels[i];
             EXPECT_EQ(0, klasse % 10) << g.wat;
             EXPECT_EQ(KlasseTekst(klasse), tekst) << g.wat;
             EXPECT_TRUE(klasse >= grafiek.boven && klasse <= grafiek.onder) << g.wat;
             if (i > 0) {
-                EXPECT_EQ(g.stap, klasse - grafiek.klasseLabels[i - 1].first) << g.wat;
+                EXPECT_EQ(g.stap, klasse - labels[i - 1].first) << g.wat;
             }
         }
     }
@@ -307,16 +310,20 @@ TEST(KlassenGrafiekAssen, RondesMetUniekeLabelsEnRuimteBijVeelRondes) {
     verloop.historie.klassen.assign(100, {});
     verloop.historie.gespeeld.assign(100, {});
     grafiek = MaakKlassenGrafiek(verloop, {}, "");
-    size_t getoond = 0;
-    for (size_t r = 0; r < grafiek.rondeLabels.size(); ++r) {
-        if (!grafiek.rondeLabels[r].empty()) {
-            ++getoond;
-            EXPECT_EQ(grafiek.rondes[r], grafiek.rondeLabels[r]);
+    for (size_t ruimte : {size_t{30}, size_t{7}, size_t{100}, size_t{0}}) {
+        const std::vector<std::string> labels = grafiek.RondeLabels(ruimte);
+        ASSERT_EQ(100u, labels.size());
+        size_t getoond = 0;
+        for (size_t r = 0; r < labels.size(); ++r) {
+            if (!labels[r].empty()) {
+                ++getoond;
+                EXPECT_EQ(grafiek.rondes[r], labels[r]);
+            }
         }
+        EXPECT_EQ("ronde 1", labels[0]);
+        EXPECT_LE(getoond, std::max<size_t>(ruimte, 1)) << ruimte;
+        EXPECT_GT(getoond * 2, std::min<size_t>(std::max<size_t>(ruimte, 1), 100)) << ruimte;
     }
-    EXPECT_EQ("ronde 1", grafiek.rondeLabels[0]);
-    EXPECT_LE(getoond, 30u);
-    EXPECT_GE(getoond, 20u);
 }
 
 } // namespace
