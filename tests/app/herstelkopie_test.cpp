@@ -3,6 +3,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "club_opstelling.h"
 #include "melding_recorder.h"
 #include "programma.h"
 #include "tijdelijke_map.h"
@@ -31,10 +32,7 @@ bool BeginMet(const std::string& tekst, const std::string& begin) {
 class Herstelkopie : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::copy_file(std::string(MORVEL_FIXTURES) + "/../../share/voorbeeld/morvel.ini",
-                      tmp.Bestand("morvel.ini"));
-        MaakMappen(tmp.Bestand("data/Club"), false);
-        SchrijfAlles(Datafile(), kDataFile);
+        LegCompetitieKlaar(tmp, "Club", kDataFile);
         Start();
     }
 

@@ -6,6 +6,7 @@
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
 #include "base/mappen.h"
+#include "club_opstelling.h"
 #include "melding_recorder.h"
 #include "pairing/zoekvoortgang.h"
 #include "publish/lijsten.h"
@@ -39,10 +40,7 @@ bool Bevat(const std::string& tekst, const std::string& deel) {
 class IndelingsBestanden : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::copy_file(std::string(MORVEL_FIXTURES) + "/../../share/voorbeeld/morvel.ini",
-                      tmp.Bestand("morvel.ini"));
-        MaakMappen(tmp.Bestand("data/Club"), false);
-        SchrijfAlles(Datafile(), kDataFile);
+        LegCompetitieKlaar(tmp, "Club", kDataFile);
         Start();
     }
 
@@ -116,8 +114,7 @@ TEST_F(IndelingsBestanden, APublishedPairingIsBackAfterARestart) {
     EXPECT_EQ(inc, Inc());
 
     // Another competition has its own pairing, or none.
-    MaakMappen(tmp.Bestand("data/Ander"), false);
-    SchrijfAlles(tmp.Bestand("data/Ander/Ander.txt"), kDataFile);
+    LegCompetitieKlaar(tmp, "Ander", kDataFile);
     ASSERT_EQ(0, app->KiesCompetitie("Ander"));
     EXPECT_TRUE(app->indeling.Leeg());
 }

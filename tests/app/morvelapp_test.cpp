@@ -4,6 +4,7 @@
 #include "app/morvelapp.h"
 
 #include "base/mappen.h"
+#include "club_opstelling.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 
@@ -24,12 +25,8 @@ const char* const kVraag = "De wijzigingen in de competitie zijn niet opgeslagen
 class MorvelApp : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy_file(std::string(MORVEL_FIXTURES) +
-                                       "/../../share/voorbeeld/morvel.ini",
-                                   tmp.Bestand("morvel.ini"));
         for (const char* naam : {"Najaar", "Voorjaar"}) {
-            MaakMappen(tmp.Bestand("data/") + naam, false);
-            SchrijfAlles(Bestand(naam), DataFile(std::string(naam) + " Lid"));
+            LegCompetitieKlaar(tmp, naam, DataFile(std::string(naam) + " Lid"));
         }
         app = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
         app->settings.SetDataPad(tmp.Bestand("data"));

@@ -4,6 +4,7 @@
 #include "app/morvelapp.h"
 #include "base/mappen.h"
 #include "bestandsgrens.h"
+#include "club_opstelling.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 
@@ -24,11 +25,7 @@ const char* const kOud = "versie=2\n\n[Spelers]\n"
 class NieuweCompetitie : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy_file(std::string(MORVEL_FIXTURES) +
-                                       "/../../share/voorbeeld/morvel.ini",
-                                   tmp.Bestand("morvel.ini"));
-        MaakMappen(tmp.Bestand("data/Oud"), false);
-        SchrijfAlles(tmp.Bestand("data/Oud/Oud.txt"), kOud);
+        LegCompetitieKlaar(tmp, "Oud", kOud);
         app = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
         app->settings.SetDataPad(tmp.Bestand("data"));
         ASSERT_EQ(0, app->KiesCompetitie("Oud"));

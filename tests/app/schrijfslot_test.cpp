@@ -6,6 +6,7 @@
 #include "app/morvelapp.h"
 #include "base/mappen.h"
 #include "base/platform.h"
+#include "club_opstelling.h"
 #include "melding_recorder.h"
 #include "tijdelijke_map.h"
 #include "ui/ledenvenster.h"
@@ -33,11 +34,8 @@ bool Bevat(const std::string& tekst, const std::string& deel) {
 class Schrijfslot : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::copy_file(std::string(MORVEL_FIXTURES) + "/../../share/voorbeeld/morvel.ini",
-                      tmp.Bestand("morvel.ini"));
         for (const char* naam : {"Club", "Ander"}) {
-            MaakMappen(tmp.Bestand(std::string("data/") + naam), false);
-            SchrijfAlles(Datafile(naam), kClub);
+            LegCompetitieKlaar(tmp, naam, kClub);
         }
         eerste = Start();
     }

@@ -1,5 +1,6 @@
 #pragma once
-// The fixture of tests on one competition as the main window opens it: the
+// The example profile with one competition laid out for a test, and the
+// fixture of tests on one competition as the main window opens it: the
 // example profile, a data directory with the competition "Club" whose data
 // file a test gives, and the application object with "Club" open, backups off.
 
@@ -13,14 +14,24 @@
 #include <memory>
 #include <string>
 
-class CClubOpstelling : public ::testing::Test {
-protected:
-    void Open(const std::string& datafile) {
+// Lays out what a first start finds in `tmp`: the example profile as
+// "morvel.ini" (once) and the competition `naam` in "data/" with `datafile`
+// as its data file "data/<naam>/<naam>.txt".
+inline void LegCompetitieKlaar(const CTijdelijkeMap& tmp, const std::string& naam,
+                               const std::string& datafile) {
+    if (!std::filesystem::exists(tmp.Bestand("morvel.ini"))) {
         std::filesystem::copy_file(std::string(MORVEL_FIXTURES) +
                                        "/../../share/voorbeeld/morvel.ini",
                                    tmp.Bestand("morvel.ini"));
-        MaakMappen(tmp.Bestand("data/Club"), false);
-        SchrijfAlles(Datafile(), datafile);
+    }
+    MaakMappen(tmp.Bestand("data/" + naam), false);
+    SchrijfAlles(tmp.Bestand("data/" + naam + "/" + naam + ".txt"), datafile);
+}
+
+class CClubOpstelling : public ::testing::Test {
+protected:
+    void Open(const std::string& datafile) {
+        LegCompetitieKlaar(tmp, "Club", datafile);
         app = std::make_unique<CMorvelApp>(tmp.Bestand("morvel.ini"));
         app->settings.SetDataPad(tmp.Bestand("data"));
         app->settings.SetMakeBackup(0);
