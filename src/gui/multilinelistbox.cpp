@@ -3,8 +3,12 @@
 #include "gui/qttekst.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
+#include <algorithm>
 
 CMultiLineListBox::CMultiLineListBox(QWidget* ouder) : QTreeWidget(ouder) {
     setRootIsDecorated(false);
@@ -46,6 +50,7 @@ void CMultiLineListBox::ZetRegels(const std::vector<std::string>& regels) {
         items.append(item);
     }
     addTopLevelItems(items);
+    regels_ = regels;
     setCurrentItem(nullptr);
     gemeld_ = -1;
     stil_ = false;
@@ -54,6 +59,21 @@ void CMultiLineListBox::ZetRegels(const std::vector<std::string>& regels) {
 void CMultiLineListBox::ZetRegel(int rij, const std::string& regel) {
     if (QTreeWidgetItem* item = topLevelItem(rij)) {
         VulRij(*item, regel);
+        if (static_cast<size_t>(rij) < regels_.size()) {
+            regels_[static_cast<size_t>(rij)] = regel;
+        }
+    }
+}
+
+void CMultiLineListBox::ToonRegels(const std::vector<std::string>& regels) {
+    if (regels.size() != regels_.size()) {
+        ZetRegels(regels);
+        return;
+    }
+    for (size_t i = 0; i < regels.size(); ++i) {
+        if (regels[i] != regels_[i]) {
+            ZetRegel(static_cast<int>(i), regels[i]);
+        }
     }
 }
 
@@ -97,14 +117,65 @@ void CMultiLineListBox::ZetKolomBreedtes(std::initializer_list<int> tekens) {
         setColumnCount(static_cast<int>(tekens.size()));
     }
     const int teken = fontMetrics().averageCharWidth();
+    breedtes_.clear();
     int kolom = 0;
     for (int breedte : tekens) {
+        breedtes_.push_back(breedte * teken);
         setColumnWidth(kolom++, breedte * teken);
+    }
+    Rek();
+}
+
+void CMultiLineListBox::ZetMeeRekken(std::initializer_list<int> kolommen) {
+    meeRekken_.assign(kolommen);
+    Rek();
+}
+
+void CMultiLineListBox::Rek() {
+    int som = 0;
+    int deel = 0;
+    for (size_t k = 0; k < breedtes_.size(); ++k) {
+        som += isColumnHidden(static_cast<int>(k)) ? 0 : breedtes_[k];
+    }
+    for (int k : meeRekken_) {
+        deel += k < static_cast<int>(breedtes_.size()) ? breedtes_[static_cast<size_t>(k)] : 0;
+    }
+    if (deel <= 0) {
+        return;
+    }
+    const int extra = std::max(viewport()->width() - som, 0);
+    for (int k : meeRekken_) {
+        if (k < static_cast<int>(breedtes_.size()) && k + 1 < columnCount()) {
+            const int breedte = breedtes_[static_cast<size_t>(k)];
+            setColumnWidth(k, breedte + extra * breedte / deel);
+        }
     }
 }
 
+bool CMultiLineListBox::viewportEvent(QEvent* gebeurtenis) {
+    if (gebeurtenis->type() == QEvent::ToolTip) {
+        const QPoint plaats = static_cast<QHelpEvent*>(gebeurtenis)->pos();
+        const QModelIndex cel = indexAt(plaats);
+        const QString tekst = cel.isValid() ? cel.data().toString() : QString();
+        const QRect vak = visualRect(cel);
+        // The room the item view leaves for the text: the cell less its margins.
+        const int marge =
+            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+        if (!tekst.isEmpty() && fontMetrics().horizontalAdvance(tekst) > vak.width() - marge) {
+            QToolTip::showText(static_cast<QHelpEvent*>(gebeurtenis)->globalPos(), tekst,
+                               viewport(), vak);
+            return true;
+        }
+    }
+    return QTreeWidget::viewportEvent(gebeurtenis);
+}
+
 void CMultiLineListBox::ZetKolomZichtbaar(int kolom, bool zichtbaar) {
+    if (isColumnHidden(kolom) == !zichtbaar) {
+        return;
+    }
     setColumnHidden(kolom, !zichtbaar);
+    Rek();
     emit kolommenVerschoven();
 }
 
@@ -131,6 +202,7 @@ void CMultiLineListBox::mouseDoubleClickEvent(QMouseEvent* gebeurtenis) {
 
 void CMultiLineListBox::resizeEvent(QResizeEvent* gebeurtenis) {
     QTreeWidget::resizeEvent(gebeurtenis);
+    Rek();
     emit kolommenVerschoven();
 }
 

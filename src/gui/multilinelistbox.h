@@ -20,6 +20,9 @@ public:
     void ZetRegels(const std::vector<std::string>& regels);
     // Rewrites row `rij`; the selection stays as it is.
     void ZetRegel(int rij, const std::string& regel);
+    // Shows `regels`: when their number stayed only the rows that differ are
+    // rewritten and the selection stays, otherwise as ZetRegels.
+    void ToonRegels(const std::vector<std::string>& regels);
     int AantalRegels() const { return topLevelItemCount(); }
     // The text shown in a cell; empty beyond the row's own columns.
     QString Tekst(int rij, int kolom) const;
@@ -33,6 +36,10 @@ public:
     // The widths of the columns in average characters; the last column
     // always takes the rest of the width.
     void ZetKolomBreedtes(std::initializer_list<int> tekens);
+    // The columns `kolommen` widen with the list: the width beyond the sum of
+    // the widths of ZetKolomBreedtes (the last one counted as its least) is
+    // shared by them in proportion to those widths.
+    void ZetMeeRekken(std::initializer_list<int> kolommen);
     // Shows or hides a column, and the heads above follow.
     void ZetKolomZichtbaar(int kolom, bool zichtbaar);
 
@@ -45,6 +52,8 @@ signals:
     void kolommenVerschoven();
 
 protected:
+    // A cell whose text is cut shows the whole text as its tooltip.
+    bool viewportEvent(QEvent* gebeurtenis) override;
     void keyPressEvent(QKeyEvent* gebeurtenis) override;
     void mouseDoubleClickEvent(QMouseEvent* gebeurtenis) override;
     void resizeEvent(QResizeEvent* gebeurtenis) override;
@@ -53,8 +62,12 @@ protected:
 
 private:
     void MeldSelectie();
+    void Rek();
     void VulRij(QTreeWidgetItem& item, const std::string& regel);
 
-    bool stil_ = false; // true while the owner changes rows or selection
-    int gemeld_ = -1;   // the selection last reported or set
+    std::vector<std::string> regels_; // the rows shown
+    std::vector<int> breedtes_;       // the widths of ZetKolomBreedtes, in pixels
+    std::vector<int> meeRekken_;      // the columns that widen with the list
+    bool stil_ = false;               // true while the owner changes rows or selection
+    int gemeld_ = -1;                 // the selection last reported or set
 };
