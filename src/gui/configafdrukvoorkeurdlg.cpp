@@ -1,7 +1,7 @@
 #include "gui/configafdrukvoorkeurdlg.h"
 
-#include "gui/velden.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

@@ -1,9 +1,9 @@
 #include "gui/configformuledlg.h"
 
-#include "gui/velden.h"
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "settings/profiel.h"
 
 #include <QCheckBox>

@@ -7,19 +7,18 @@
 #include "gui/indelingsvoortgang.h"
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
-#include "gui/qttekst.h"
-#include "gui/spelerkolom.h"
+#include "gui/spelerkolomvak.h"
+#include "gui/tekenknoppen.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 #include "pairing/indelingzoeker.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,19 +32,11 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     setWindowTitle(QString::fromLatin1(kIndelingTitel));
     using ESoort = CKolomKoppen::ESoort;
 
-    spelers_ = new CMultiLineListBox;
-    spelers_->setObjectName(QStringLiteral("spelers"));
-    spelers_->setAccessibleName(QStringLiteral("Spelers"));
-    spelerKoppen_ = new CKolomKoppen(*spelers_);
-    spelerKoppen_->VoegToe("Ind?", "kopInd", ESoort::Tekst);
-    spelerKoppen_->VoegToe("&Naam", "sorteerNaam", ESoort::Sorteert);
-    spelers_->ZetKolomBreedtes({5});
-    spelers_->setMinimumWidth(220);
-
-    zoek_ = new QLineEdit;
-    zoek_->setObjectName(QStringLiteral("zoek"));
-    alleenAktief_ = new QCheckBox(QStringLiteral("Toon alleen aktieve spelers"));
-    alleenAktief_->setObjectName(QStringLiteral("alleenAktief"));
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 5, 220, "Zoek:"},
+                                 {{"Ind?", "kopInd"}, {"&Naam", "sorteerNaam"}},
+                                 {{"Toon alleen aktieve spelers", "alleenAktief"}});
+    kolom_->Lijst()->setAccessibleDescription(
+        QStringLiteral("Enter of dubbelklik: de speler doet wel of niet mee"));
 
     paren_ = new CMultiLineListBox;
     paren_->setObjectName(QStringLiteral("paren"));
@@ -56,36 +47,30 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     paarKoppen_->VoegToe("", "kopTekst", ESoort::Tekst);
     const int typeKop = paarKoppen_->VoegToe("&Type", "kopType", ESoort::Commando);
     paarKoppen_->VoegToe("", "kopOpmerking", ESoort::Tekst);
-    paren_->ZetKolomBreedtes({22, 22, 20, 6});
+    paren_->ZetKolomBreedtes({22, 22, 20, 6, 20});
+    paren_->ZetMeeRekken({0, 1, 2});
     paren_->setMinimumWidth(520);
 
-    toevoegen_ = MaakKnop("-->", "toevoegen");
-    verwijderen_ = MaakKnop("<--", "verwijderen");
-    wissel_ = MaakKnop("+/-", "wissel");
-    altijd_ = MaakKnop("&Altijd blokkeren", "altijdBlokkeren");
+    toevoegen_ = MaakTekenKnop(
+        {"-->", "toevoegen", "Speler toevoegen", QKeySequence(Qt::ALT | Qt::Key_Right), true});
+    verwijderen_ = MaakTekenKnop(
+        {"<--", "verwijderen", "Regel verwijderen", QKeySequence(Qt::ALT | Qt::Key_Left), true});
+    wissel_ = MaakTekenKnop({"+/-", "wissel", "Geblokkeerd of vast wisselen",
+                             QKeySequence(Qt::ALT | Qt::Key_T), false});
+    altijd_ = MaakConfigKnop("&Altijd blokkeren", "altijdBlokkeren");
     altijd_->setToolTip(QStringLiteral("Het geselecteerde geblokkeerde paar speelt in deze "
                                        "competitie nooit tegen elkaar"));
-    genereer_ = MaakKnop("Genereer", "genereer");
-    log_ = MaakKnop("?", "log");
-    print_ = MaakKnop("Print", "print");
-    sluiten_ = MaakKnop("&Sluiten", "sluiten");
+    genereer_ = MaakConfigKnop("Genereer", "genereer");
+    log_ = MaakTekenKnop({"?", "log", "Indelingsberekeningen tonen"});
+    print_ = MaakConfigKnop("Print", "print");
+    sluiten_ = MaakConfigKnop("&Sluiten", "sluiten");
 
-    QVBoxLayout* links = SpelerKolom(spelerKoppen_, spelers_, zoek_, {alleenAktief_});
-    auto* midden = new QVBoxLayout;
-    midden->addStretch(1);
-    for (QPushButton* knop : {toevoegen_, verwijderen_, wissel_}) {
-        midden->addWidget(knop);
-    }
-    midden->addStretch(1);
     auto* rechts = new QVBoxLayout;
     rechts->setSpacing(0);
     rechts->addWidget(paarKoppen_);
     rechts->addWidget(paren_, 1);
-    auto* onderParen = new QHBoxLayout;
-    onderParen->addStretch(1);
-    onderParen->addWidget(altijd_);
     rechts->addSpacing(4);
-    rechts->addLayout(onderParen);
+    rechts->addLayout(KnoppenRechts({altijd_}));
     auto* knoppen = new QHBoxLayout;
     for (QPushButton* knop : {genereer_, log_, print_}) {
         knoppen->addWidget(knop);
@@ -93,8 +78,8 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     knoppen->addStretch(1);
     knoppen->addWidget(sluiten_);
     auto* boven = new QHBoxLayout;
-    boven->addLayout(links, 2);
-    boven->addLayout(midden);
+    boven->addWidget(kolom_, 2);
+    boven->addLayout(PijlKolom(toevoegen_, verwijderen_, wissel_));
     boven->addLayout(rechts, 3);
     auto* venster = new QVBoxLayout(this);
     venster->addLayout(boven, 1);
@@ -103,17 +88,11 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
 
     // Once the button is inside the dialog, or the dialog does not know it.
     genereer_->setDefault(true);
-    setTabOrder(zoek_, spelers_);
-    setTabOrder(spelers_, alleenAktief_);
-    setTabOrder(alleenAktief_, toevoegen_);
-    setTabOrder(toevoegen_, verwijderen_);
-    setTabOrder(verwijderen_, wissel_);
-    setTabOrder(wissel_, paren_);
-    setTabOrder(paren_, altijd_);
-    setTabOrder(altijd_, genereer_);
-    setTabOrder(genereer_, log_);
-    setTabOrder(log_, print_);
-    setTabOrder(print_, sluiten_);
+    QWidget* volgorde[] = {kolom_->Laatste(), toevoegen_, verwijderen_, wissel_, paren_,
+                           altijd_,           genereer_,  log_,         print_,  sluiten_};
+    for (size_t i = 1; i < std::size(volgorde); ++i) {
+        setTabOrder(volgorde[i - 1], volgorde[i]);
+    }
 
     // A user action: the model acts, then the window shows the model.
     auto bij = [this](auto* bron, auto signaal, auto operatie) {
@@ -129,62 +108,31 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
         model_.AltijdBlokkeren();
         paren_->setFocus();
     });
-    bij(spelerKoppen_, &CKolomKoppen::sorteer,
-        [this](int, Qt::SortOrder) { model_.SorteerOpNaam(); });
     bij(paarKoppen_, &CKolomKoppen::geklikt, [this, typeKop](int kop) {
         if (kop == typeKop && model_.WisselAan()) {
             model_.Wissel();
         }
         paren_->setFocus();
     });
-    bij(alleenAktief_, &QCheckBox::toggled, [this](bool aan) { model_.ZetAlleenAktief(aan); });
-    bij(spelers_, &CMultiLineListBox::selectieGewijzigd,
-        [this](int rij) { model_.SelecteerSpeler(rij); });
-    bij(spelers_, &CMultiLineListBox::gekozen, [this](int rij) { model_.WisselMeedoen(rij); });
+    bij(kolom_, &CSpelerKolomVak::gewijzigd, [] {});
+    // A double click on a player, or Enter on him in the list or in "Zoek:".
+    bij(kolom_, &CSpelerKolomVak::gekozen, [this](int rij) { model_.WisselMeedoen(rij); });
     bij(paren_, &CMultiLineListBox::selectieGewijzigd,
         [this](int rij) { model_.SelecteerPaar(rij); });
-    bij(zoek_, &QLineEdit::textEdited,
-        [this](const QString& tekst) { model_.Zoek(VanQString(tekst)); });
     connect(genereer_, &QPushButton::clicked, this, &CIndelingDlg::Genereer);
     connect(log_, &QPushButton::clicked, this, &CIndelingDlg::ToonLog);
     connect(print_, &QPushButton::clicked, this, &CIndelingDlg::Print);
     connect(sluiten_, &QPushButton::clicked, this, &QDialog::accept);
 
     Toon();
-    zoek_->setFocus();
-}
-
-QPushButton* CIndelingDlg::MaakKnop(const char* tekst, const char* naam) {
-    auto* knop = new QPushButton(QString::fromUtf8(tekst));
-    knop->setObjectName(QString::fromUtf8(naam));
-    knop->setAutoDefault(false);
-    return knop;
+    kolom_->ZoekVeld()->setFocus();
 }
 
 void CIndelingDlg::Toon() {
-    if (model_.SpelerRijen() != getoondeSpelers_) {
-        getoondeSpelers_ = model_.SpelerRijen();
-        spelers_->ZetRegels(getoondeSpelers_);
-    }
-    spelers_->Selecteer(model_.SpelerSelectie());
-    std::vector<std::string> paren = model_.PaarRijen();
-    if (paren != getoondeParen_) {
-        getoondeParen_ = std::move(paren);
-        paren_->ZetRegels(getoondeParen_);
-    }
+    kolom_->Toon();
+    paren_->ToonRegels(model_.PaarRijen());
     paren_->Selecteer(model_.PaarSelectie());
     paren_->ZetKolomZichtbaar(kTypeKolom, model_.TypeZichtbaar());
-    spelerKoppen_->ZetSortering(1, model_.SorteerSleutel() == CIndelingVenster::kNaamOp
-                                       ? Qt::AscendingOrder
-                                       : Qt::DescendingOrder);
-    {
-        QSignalBlocker stil(alleenAktief_);
-        alleenAktief_->setChecked(model_.AlleenAktief());
-    }
-    if (VanQString(zoek_->text()) != model_.ZoekTekst()) {
-        QSignalBlocker stil(zoek_);
-        zoek_->setText(NaarQString(model_.ZoekTekst()));
-    }
     toevoegen_->setEnabled(model_.ToevoegenAan());
     verwijderen_->setEnabled(model_.VerwijderenAan());
     wissel_->setEnabled(model_.WisselAan());

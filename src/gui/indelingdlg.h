@@ -7,14 +7,11 @@
 #include "ui/indelingvenster.h"
 
 #include <QDialog>
-#include <string>
-#include <vector>
 
 class CKolomKoppen;
 class CMorvelApp;
 class CMultiLineListBox;
-class QCheckBox;
-class QLineEdit;
+class CSpelerKolomVak;
 class QPushButton;
 
 class CIndelingDlg : public QDialog {
@@ -32,7 +29,6 @@ protected:
     void closeEvent(QCloseEvent* gebeurtenis) override;
 
 private:
-    QPushButton* MaakKnop(const char* tekst, const char* naam);
     // Copies the model into the widgets, without their signals.
     void Toon();
     void Genereer();
@@ -42,14 +38,9 @@ private:
     CMorvelApp& app_;
     CIndelingVenster model_;
     bool bezig_ = false; // a search runs
-    CKolomKoppen* spelerKoppen_;
-    CMultiLineListBox* spelers_;
-    std::vector<std::string> getoondeSpelers_;
-    QLineEdit* zoek_;
-    QCheckBox* alleenAktief_;
+    CSpelerKolomVak* kolom_;
     CKolomKoppen* paarKoppen_;
     CMultiLineListBox* paren_;
-    std::vector<std::string> getoondeParen_;
     QPushButton* toevoegen_;
     QPushButton* verwijderen_;
     QPushButton* wissel_;

@@ -104,7 +104,7 @@ void CIndelingsVoortgang::Ververs() {
 }
 
 void CIndelingsVoortgang::VraagOmStop() {
-    if (!StopGevraagd() && Meld("Echt onderbreken?", Knoppen::JaNee) == Antwoord::Ja) {
+    if (!StopGevraagd() && Meld("Echt onderbreken?", Knoppen::JaNeeStdNee) == Antwoord::Ja) {
         VraagStop();
     }
 }

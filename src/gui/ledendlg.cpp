@@ -2,9 +2,8 @@
 
 #include "app/morvelapp.h"
 #include "gui/importdlg.h"
-#include "gui/kolomkoppen.h"
-#include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
+#include "gui/spelerkolomvak.h"
 #include "gui/velden.h"
 #include "gui/vensteropener.h"
 
@@ -17,65 +16,43 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kNummerKop = 0;
-constexpr int kNaamKop = 1;
-
-} // namespace
 
 CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(app) {
     setWindowTitle(QString::fromLatin1(kLedenTitel));
 
-    lijst_ = new CMultiLineListBox;
-    lijst_->setObjectName(QStringLiteral("leden"));
-    lijst_->setAccessibleName(QStringLiteral("Leden"));
-    koppen_ = new CKolomKoppen(*lijst_);
-    koppen_->VoegToe("N&r ", "sorteerNummer", CKolomKoppen::ESoort::Sorteert);
-    koppen_->VoegToe("&Naam", "sorteerNaam", CKolomKoppen::ESoort::Sorteert);
-    lijst_->ZetKolomBreedtes({7});
-    lijst_->setMinimumWidth(260);
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"leden", "Leden", 7, 260, "Zoek:"},
+                                 {{"N&r ", "sorteerNummer"}, {"&Naam", "sorteerNaam"}},
+                                 {{"Toon alleen aktieve spelers", "alleenAktief"}});
 
-    zoek_ = MaakVeld("zoek");
-    auto* zoekLabel = new QLabel(QStringLiteral("Zoek:"));
-    zoekLabel->setBuddy(zoek_);
-    alleenAktief_ = new QCheckBox(QStringLiteral("Toon alleen aktieve spelers"));
-    alleenAktief_->setObjectName(QStringLiteral("alleenAktief"));
-
-    toevoegen_ = MaakKnop("&Toevoegen", "toevoegen");
-    verwijderen_ = MaakKnop("&Verwijderen", "verwijderen");
-    wijzigen_ = MaakKnop("&Wijzigen", "wijzigen");
-    importeren_ = MaakKnop("&Importeren", "importeren");
+    toevoegen_ = MaakConfigKnop("&Toevoegen", "toevoegen");
+    verwijderen_ = MaakConfigKnop("&Verwijderen", "verwijderen");
+    wijzigen_ = MaakConfigKnop("&Wijzigen", "wijzigen");
+    importeren_ = MaakConfigKnop("&Importeren", "importeren");
     importeren_->setToolTip(QStringLiteral("Een ledenlijst uit een spreadsheet (CSV) toevoegen"));
-    sluiten_ = MaakKnop("&Sluiten", "sluiten");
+    sluiten_ = MaakConfigKnop("&Sluiten", "sluiten");
 
     volgnummer_ = MaakVeld("volgnummer");
     naam_ = MaakVeld("naam");
     naam_->setMinimumWidth(220);
     beginKlasse_ = MaakVeld("beginKlasse");
     beginKlasseTekst_ = MaakVeld("beginKlasseTekst", true);
+    beginKlasseTekst_->setAccessibleName(QStringLiteral("Begin klasse als graad"));
     huidigeKlasse_ = MaakVeld("huidigeKlasse", true);
     huidigeKlasseTekst_ = MaakVeld("huidigeKlasseTekst", true);
+    huidigeKlasseTekst_->setAccessibleName(QStringLiteral("Huidige klasse als graad"));
     for (QLineEdit* klasse : {beginKlasse_, huidigeKlasse_, volgnummer_}) {
         klasse->setMaximumWidth(80);
     }
-    aktief_ = new QCheckBox(QStringLiteral("Aktief"));
-    aktief_->setObjectName(QStringLiteral("aktief"));
-    standaardIndelen_ = new QCheckBox(QStringLiteral("Standaard indelen"));
-    standaardIndelen_->setObjectName(QStringLiteral("standaardIndelen"));
-    uitlotenToegestaan_ = new QCheckBox(QStringLiteral("Uitloten toegestaan"));
-    uitlotenToegestaan_->setObjectName(QStringLiteral("uitlotenToegestaan"));
-    accepteer_ = MaakKnop("Accepteer", "accepteer");
-    afbreken_ = MaakKnop("Afbreken", "afbreken");
+    aktief_ = MaakConfigVak("Aktief", "aktief");
+    standaardIndelen_ = MaakConfigVak("Standaard indelen", "standaardIndelen");
+    uitlotenToegestaan_ = MaakConfigVak("Uitloten toegestaan", "uitlotenToegestaan");
+    accepteer_ = MaakConfigKnop("Accepteer", "accepteer");
+    afbreken_ = MaakConfigKnop("Afbreken", "afbreken");
 
     // The detail area "Wijzigen".
     auto* formulier = new QFormLayout;
     auto rij = [formulier](const char* label, QWidget* veld, QWidget* naast = nullptr) {
-        auto* tekst = new QLabel(QString::fromUtf8(label));
-        tekst->setBuddy(veld);
         auto* regel = new QHBoxLayout;
         regel->addWidget(veld);
         if (naast) {
@@ -83,7 +60,7 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
         } else {
             regel->addStretch(1);
         }
-        formulier->addRow(tekst, regel);
+        formulier->addRow(MaakLabel(label, veld), regel);
     };
     rij("Volgnr:", volgnummer_);
     rij("Naam:", naam_);
@@ -93,28 +70,13 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     vlaggen->addWidget(aktief_);
     vlaggen->addWidget(standaardIndelen_);
     vlaggen->addWidget(uitlotenToegestaan_);
-    auto* bewerkKnoppen = new QHBoxLayout;
-    bewerkKnoppen->addStretch(1);
-    bewerkKnoppen->addWidget(accepteer_);
-    bewerkKnoppen->addWidget(afbreken_);
     detail_ = new QGroupBox(QStringLiteral("Wijzigen"));
     auto* detailKolom = new QVBoxLayout(detail_);
     detailKolom->addLayout(formulier);
     detailKolom->addLayout(vlaggen);
     detailKolom->addStretch(1);
-    detailKolom->addLayout(bewerkKnoppen);
+    detailKolom->addLayout(KnoppenRechts({accepteer_, afbreken_}));
 
-    auto* zoekRegel = new QHBoxLayout;
-    zoekRegel->addWidget(zoekLabel);
-    zoekRegel->addWidget(zoek_, 1);
-    auto* links = new QVBoxLayout;
-    links->setSpacing(0);
-    links->addWidget(koppen_);
-    links->addWidget(lijst_, 1);
-    links->addSpacing(6);
-    links->addLayout(zoekRegel);
-    links->addSpacing(4);
-    links->addWidget(alleenAktief_);
     auto* knoppen = new QHBoxLayout;
     for (QPushButton* knop : {toevoegen_, verwijderen_, wijzigen_, importeren_}) {
         knoppen->addWidget(knop);
@@ -122,7 +84,7 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     knoppen->addStretch(1);
     knoppen->addWidget(sluiten_);
     auto* boven = new QHBoxLayout;
-    boven->addLayout(links, 1);
+    boven->addWidget(kolom_, 1);
     boven->addWidget(detail_);
     auto* venster = new QVBoxLayout(this);
     venster->addLayout(boven, 1);
@@ -130,11 +92,9 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
 
     // Once the button is inside the dialog, or the dialog does not know it.
     accepteer_->setDefault(true);
-    setTabOrder(zoek_, lijst_);
-    setTabOrder(lijst_, alleenAktief_);
 
-    // A button, a head, the filter or a chosen line: the model acts, the
-    // window shows it and the focus goes where the model says.
+    // A button or a chosen line: the model acts, the window shows it and the
+    // focus goes where the model says.
     auto knop = [this](QPushButton* k, auto operatie) {
         connect(k, &QPushButton::clicked, this, [this, operatie] {
             operatie(model_);
@@ -148,32 +108,15 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     knop(afbreken_, [](CLedenVenster& m) { m.Afbreken(); });
     connect(sluiten_, &QPushButton::clicked, this, &CLedenDlg::Sluiten);
     connect(importeren_, &QPushButton::clicked, this, &CLedenDlg::Importeren);
-    connect(koppen_, &CKolomKoppen::sorteer, this, [this](int kop, Qt::SortOrder) {
-        kop == kNummerKop ? model_.SorteerOpNummer() : model_.SorteerOpNaam();
-        NaBediening();
-    });
-    connect(alleenAktief_, &QCheckBox::toggled, this, [this](bool aan) {
-        model_.ZetAlleenAktief(aan);
-        NaBediening();
-    });
-    connect(lijst_, &CMultiLineListBox::gekozen, this, [this](int regel) {
-        model_.Selecteer(regel);
+    connect(kolom_, &CSpelerKolomVak::gewijzigd, this, &CLedenDlg::Toon);
+    connect(kolom_, &CSpelerKolomVak::gekozen, this, [this] {
         model_.Wijzigen();
         NaBediening();
     });
-    connect(lijst_, &CMultiLineListBox::selectieGewijzigd, this, [this](int regel) {
-        model_.Selecteer(regel);
-        Toon();
-    });
-    connect(zoek_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
-        model_.Zoek(VanQString(tekst));
-        Toon();
-    });
-    connect(volgnummer_, &QLineEdit::textEdited, this,
-            [this](const QString& tekst) { model_.ZetVolgnummer(VanQString(tekst)); });
-    connect(naam_, &QLineEdit::textEdited, this,
-            [this](const QString& tekst) { model_.ZetNaam(VanQString(tekst)); });
-    connect(beginKlasse_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
+    BijWijziging(volgnummer_, this,
+                 [this](const QString& tekst) { model_.ZetVolgnummer(VanQString(tekst)); });
+    BijWijziging(naam_, this, [this](const QString& tekst) { model_.ZetNaam(VanQString(tekst)); });
+    BijWijziging(beginKlasse_, this, [this](const QString& tekst) {
         model_.ZetBeginKlasse(VanQString(tekst));
         Toon();
     });
@@ -187,36 +130,17 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
 }
 
 QLineEdit* CLedenDlg::MaakVeld(const char* naam, bool alleenLezen) {
-    auto* veld = new QLineEdit;
-    veld->setObjectName(QString::fromUtf8(naam));
-    veld->setReadOnly(alleenLezen);
+    QLineEdit* veld = MaakConfigVeld(naam, alleenLezen);
     if (alleenLezen) {
         veld->setFocusPolicy(Qt::NoFocus);
     }
     return veld;
 }
 
-QPushButton* CLedenDlg::MaakKnop(const char* tekst, const char* naam) {
-    auto* knop = new QPushButton(QString::fromUtf8(tekst));
-    knop->setObjectName(QString::fromUtf8(naam));
-    knop->setAutoDefault(false);
-    return knop;
-}
-
 void CLedenDlg::Toon() {
     const bool bladeren = model_.Bladeren();
-    if (model_.Rijen() != getoondeRijen_) {
-        getoondeRijen_ = model_.Rijen();
-        lijst_->ZetRegels(getoondeRijen_);
-    }
-    lijst_->Selecteer(model_.Selectie());
-    koppen_->ZetSortering(
-        bladeren ? (model_.SorteerSleutel() < CLedenVenster::kNaamOp ? kNummerKop : kNaamKop) : -1,
-        model_.SorteerSleutel() % 2 == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
-    ZetVeldTekst(zoek_, model_.ZoekTekst());
-    ZetVinkje(alleenAktief_, model_.AlleenAktief());
-
-    const CLedenVenster::CDetail& d = model_.Detail();
+    kolom_->Toon();
+    const CLedenVenster::CDetail d = model_.Detail();
     ZetVeldTekst(volgnummer_, d.volgnummer);
     ZetVeldTekst(naam_, d.naam);
     ZetVeldTekst(beginKlasse_, d.beginKlasse);
@@ -227,10 +151,8 @@ void CLedenDlg::Toon() {
     ZetVinkje(standaardIndelen_, d.standaardIndelen);
     ZetVinkje(uitlotenToegestaan_, d.uitlotenToegestaan);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{koppen_, lijst_, zoek_, alleenAktief_,
-                                                      toevoegen_, sluiten_}) {
-        w->setEnabled(bladeren);
-    }
+    toevoegen_->setEnabled(bladeren);
+    sluiten_->setEnabled(bladeren);
     importeren_->setEnabled(model_.ImporterenAan());
     verwijderen_->setEnabled(model_.SelectieKnoppenAan());
     wijzigen_->setEnabled(model_.SelectieKnoppenAan());
@@ -248,7 +170,7 @@ void CLedenDlg::NaBediening() {
 }
 
 void CLedenDlg::ZetFocus() {
-    QLineEdit* veld = model_.Focus() == CLedenVenster::EFocus::Naam ? naam_ : zoek_;
+    QLineEdit* veld = model_.Focus() == CLedenVenster::EFocus::Naam ? naam_ : kolom_->ZoekVeld();
     veld->setFocus();
     if (veld == naam_) {
         veld->selectAll();
@@ -289,7 +211,13 @@ void CLedenDlg::keyPressEvent(QKeyEvent* gebeurtenis) {
 }
 
 void CLedenDlg::closeEvent(QCloseEvent* gebeurtenis) {
-    // The window's own close box closes as "&Sluiten" does.
+    // The window's own close box closes as "&Sluiten" does, an edit only
+    // after the question.
+    if (!model_.MagSluiten()) {
+        gebeurtenis->ignore();
+        NaBediening();
+        return;
+    }
     model_.Sluiten();
     QDialog::closeEvent(gebeurtenis);
 }

@@ -5,12 +5,9 @@
 #include "ui/ledenvenster.h"
 
 #include <QDialog>
-#include <string>
-#include <vector>
 
-class CKolomKoppen;
 class CMorvelApp;
-class CMultiLineListBox;
+class CSpelerKolomVak;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -30,7 +27,6 @@ protected:
 
 private:
     QLineEdit* MaakVeld(const char* naam, bool alleenLezen = false);
-    QPushButton* MaakKnop(const char* tekst, const char* naam);
     // Copies the model into the widgets, without their signals.
     void Toon();
     void ZetFocus();
@@ -39,11 +35,7 @@ private:
     void Importeren();
 
     CLedenVenster model_;
-    CKolomKoppen* koppen_;
-    CMultiLineListBox* lijst_;
-    std::vector<std::string> getoondeRijen_;
-    QLineEdit* zoek_;
-    QCheckBox* alleenAktief_;
+    CSpelerKolomVak* kolom_;
     QPushButton* toevoegen_;
     QPushButton* verwijderen_;
     QPushButton* wijzigen_;

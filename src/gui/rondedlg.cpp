@@ -1,113 +1,40 @@
 #include "gui/rondedlg.h"
 
 #include "app/morvelapp.h"
+#include "gui/klasseveld.h"
 #include "gui/kolomkoppen.h"
 #include "gui/multilinelistbox.h"
 #include "gui/qttekst.h"
+#include "gui/spelerkolomvak.h"
+#include "gui/tekenknoppen.h"
 #include "gui/velden.h"
 #include "gui/vensteropener.h"
 
-#include <QAbstractSpinBox>
-#include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <functional>
-
-// The class field: a free text with up and down arrows that the model steps.
-class CKlasseVeld : public QAbstractSpinBox {
-public:
-    CKlasseVeld() {
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& tekst) {
-            if (bewerkt) {
-                bewerkt(tekst);
-            }
-        });
-    }
-
-    void ZetTekst(const QString& tekst) {
-        if (lineEdit()->text() != tekst) {
-            lineEdit()->setText(tekst);
-        }
-    }
-    QString Tekst() const { return lineEdit()->text(); }
-
-    void stepBy(int stappen) override {
-        if (stap) {
-            stap(stappen);
-        }
-    }
-
-    std::function<void(const QString&)> bewerkt;
-    std::function<void(int)> stap;
-
-protected:
-    StepEnabled stepEnabled() const override {
-        return isEnabled() ? StepUpEnabled | StepDownEnabled : StepNone;
-    }
-};
-
-namespace {
-
-constexpr int kNummerKop = 0;
-
-// Shows `rijen` in `lijst`: only the rows that differ when their number stayed.
-void ZetRijen(CMultiLineListBox* lijst, std::vector<std::string>& getoond,
-              const std::vector<std::string>& rijen) {
-    if (rijen == getoond) {
-        return;
-    }
-    if (rijen.size() == getoond.size()) {
-        for (size_t i = 0; i < rijen.size(); ++i) {
-            if (rijen[i] != getoond[i]) {
-                lijst->ZetRegel(static_cast<int>(i), rijen[i]);
-            }
-        }
-    } else {
-        lijst->ZetRegels(rijen);
-    }
-    getoond = rijen;
-}
-
-QLabel* Label(const char* tekst, QWidget* veld) {
-    auto* label = new QLabel(QString::fromUtf8(tekst));
-    label->setBuddy(veld);
-    return label;
-}
-
-} // namespace
 
 CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitIndeling)
     : QDialog(ouder), model_(app, ronde, uitIndeling) {
     setWindowTitle(QString::fromLatin1(kUitslagenTitel));
 
-    identificatie_ = new QLineEdit;
-    identificatie_->setObjectName(QStringLiteral("identificatie"));
+    identificatie_ = MaakConfigVeld("identificatie");
+    identificatie_->installEventFilter(this);
 
-    spelers_ = new CMultiLineListBox;
-    spelers_->setObjectName(QStringLiteral("spelers"));
-    spelers_->setAccessibleName(QStringLiteral("Spelers"));
-    spelerKoppen_ = new CKolomKoppen(*spelers_);
-    spelerKoppen_->VoegToe("N&r ", "sorteerNummer", CKolomKoppen::ESoort::Sorteert);
-    spelerKoppen_->VoegToe("&Naam", "sorteerNaam", CKolomKoppen::ESoort::Sorteert);
-    spelers_->ZetKolomBreedtes({7});
-    spelers_->setMinimumWidth(240);
-    zoek_ = new QLineEdit;
-    zoek_->setObjectName(QStringLiteral("zoek"));
-    zoek_->installEventFilter(this);
-    alleenAktief_ = new QCheckBox(QStringLiteral("Toon alleen aktieve spelers"));
-    alleenAktief_->setObjectName(QStringLiteral("alleenAktief"));
-    verbergVerwerkt_ = new QCheckBox(QStringLiteral("Verberg al verwerkte spelers"));
-    verbergVerwerkt_->setObjectName(QStringLiteral("verbergVerwerkt"));
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 7, 240, "Zoek:"},
+                                 {{"N&r ", "sorteerNummer"}, {"&Naam", "sorteerNaam"}},
+                                 {{"Toon alleen aktieve spelers", "alleenAktief"},
+                                  {"Verberg al verwerkte spelers", "verbergVerwerkt"}});
 
-    toevoegen_ = MaakKnop("-->", "toevoegen");
-    verwijderen_ = MaakKnop("<--", "verwijderen");
-    wissel_ = MaakKnop("+/-", "wissel");
+    toevoegen_ = MaakTekenKnop(
+        {"-->", "toevoegen", "Speler toevoegen", QKeySequence(Qt::ALT | Qt::Key_Right), true});
+    verwijderen_ = MaakTekenKnop(
+        {"<--", "verwijderen", "Regel verwijderen", QKeySequence(Qt::ALT | Qt::Key_Left), true});
+    wissel_ = MaakTekenKnop(
+        {"+/-", "wissel", "Uitslag wisselen", QKeySequence(Qt::ALT | Qt::Key_U), false});
 
     uitslagen_ = new CMultiLineListBox;
     uitslagen_->setObjectName(QStringLiteral("uitslagen"));
@@ -117,7 +44,8 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     uitslagKoppen_->VoegToe("Naam", "naam2", CKolomKoppen::ESoort::Tekst);
     const int uitslagKop =
         uitslagKoppen_->VoegToe("&Uitslag", "uitslagKop", CKolomKoppen::ESoort::Commando);
-    uitslagen_->ZetKolomBreedtes({20, 20});
+    uitslagen_->ZetKolomBreedtes({20, 20, 14});
+    uitslagen_->ZetMeeRekken({0, 1});
     uitslagen_->setMinimumWidth(400);
     uitslagen_->setToolTip(QStringLiteral("Uitslag van de geselecteerde partij met een toets: "
                                           "1 of + wint de eerste speler, 2 of - de tweede, "
@@ -134,40 +62,19 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     klasse_->setMinimumWidth(klasse_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
                              32);
     klasse_->setMaximumWidth(120);
-    klasseTekst_ = new QLineEdit;
-    klasseTekst_->setObjectName(QStringLiteral("klasseTekst"));
-    klasseTekst_->setAccessibleName(QStringLiteral("Klasse tekst"));
-    klasseTekst_->setReadOnly(true);
+    klasseTekst_ = MaakConfigVeld("klasseTekst", true);
+    klasseTekst_->setAccessibleName(QStringLiteral("Klasse als graad"));
     klasseTekst_->setFocusPolicy(Qt::NoFocus);
-    nieuweKlasse_ = MaakKnop("&Nieuwe klasse", "nieuweKlasse");
-    ok_ = MaakKnop("&Ok", "ok");
-    cancel_ = MaakKnop("&Cancel", "cancel");
+    nieuweKlasse_ = MaakConfigKnop("&Nieuwe klasse", "nieuweKlasse");
+    ok_ = MaakConfigKnop("&Ok", "ok");
+    cancel_ = MaakConfigKnop("&Cancel", "cancel");
 
     auto* identificatieRegel = new QHBoxLayout;
-    identificatieRegel->addWidget(Label("Identificatie:", identificatie_));
+    identificatieRegel->addWidget(MaakLabel("Identificatie:", identificatie_));
     identificatieRegel->addWidget(identificatie_, 1);
 
-    auto* zoekRegel = new QHBoxLayout;
-    zoekRegel->addWidget(Label("Zoek:", zoek_));
-    zoekRegel->addWidget(zoek_, 1);
-    auto* links = new QVBoxLayout;
-    links->setSpacing(0);
-    links->addWidget(spelerKoppen_);
-    links->addWidget(spelers_, 1);
-    links->addSpacing(6);
-    links->addLayout(zoekRegel);
-    links->addSpacing(4);
-    links->addWidget(alleenAktief_);
-    links->addWidget(verbergVerwerkt_);
-
-    auto* midden = new QVBoxLayout;
-    midden->addStretch(1);
-    midden->addWidget(toevoegen_);
-    midden->addWidget(verwijderen_);
-    midden->addWidget(wissel_);
-    midden->addStretch(1);
-
     auto* klasseRegel = new QHBoxLayout;
+    klasseRegel->addWidget(MaakLabel("Klasse:", klasse_));
     klasseRegel->addWidget(klasse_);
     klasseRegel->addWidget(klasseTekst_, 1);
     klasseRegel->addWidget(nieuweKlasse_);
@@ -180,23 +87,19 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     rechts->addLayout(klasseRegel);
 
     auto* lijsten = new QHBoxLayout;
-    lijsten->addLayout(links, 2);
-    lijsten->addLayout(midden);
+    lijsten->addWidget(kolom_, 2);
+    lijsten->addLayout(PijlKolom(toevoegen_, verwijderen_, wissel_));
     lijsten->addLayout(rechts, 3);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch(1);
-    knoppen->addWidget(ok_);
-    knoppen->addWidget(cancel_);
     auto* venster = new QVBoxLayout(this);
     venster->addLayout(identificatieRegel);
     venster->addLayout(lijsten, 1);
-    venster->addLayout(knoppen);
+    venster->addLayout(KnoppenRechts({ok_, cancel_}));
 
     // Once the button is inside the dialog, or the dialog does not know it.
     ok_->setDefault(true);
-    QWidget* volgorde[] = {identificatie_, zoek_,        spelers_, alleenAktief_, verbergVerwerkt_,
-                           toevoegen_,     verwijderen_, wissel_,  uitslagen_,    klasse_,
-                           nieuweKlasse_,  ok_,          cancel_};
+    setTabOrder(identificatie_, kolom_->ZoekVeld());
+    QWidget* volgorde[] = {kolom_->Laatste(), toevoegen_,    verwijderen_, wissel_, uitslagen_,
+                           klasse_,           nieuweKlasse_, ok_,          cancel_};
     for (size_t i = 1; i < std::size(volgorde); ++i) {
         setTabOrder(volgorde[i - 1], volgorde[i]);
     }
@@ -213,30 +116,15 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     knop(nieuweKlasse_, [](CRondeVenster& m) { m.NieuweKlasse(); });
     connect(ok_, &QPushButton::clicked, this, &CRondeDlg::accept);
     connect(cancel_, &QPushButton::clicked, this, &CRondeDlg::reject);
-    connect(spelerKoppen_, &CKolomKoppen::sorteer, this, [this](int kop, Qt::SortOrder) {
-        kop == kNummerKop ? model_.SorteerOpNummer() : model_.SorteerOpNaam();
-        Toon();
-    });
     connect(uitslagKoppen_, &CKolomKoppen::geklikt, this, [this, uitslagKop](int kop) {
         if (kop == uitslagKop) {
             model_.Wissel();
             NaBediening();
         }
     });
-    connect(alleenAktief_, &QCheckBox::toggled, this, [this](bool aan) {
-        model_.ZetAlleenAktief(aan);
-        Toon();
-    });
-    connect(verbergVerwerkt_, &QCheckBox::toggled, this, [this](bool aan) {
-        model_.ZetVerbergVerwerkt(aan);
-        Toon();
-    });
-    connect(spelers_, &CMultiLineListBox::selectieGewijzigd, this, [this](int rij) {
-        model_.SelecteerSpeler(rij);
-        Toon();
-    });
-    connect(spelers_, &CMultiLineListBox::gekozen, this, [this](int rij) {
-        model_.SelecteerSpeler(rij);
+    connect(kolom_, &CSpelerKolomVak::gewijzigd, this, &CRondeDlg::Toon);
+    // A double click on a player, or Enter on him in the list or in "Zoek:".
+    connect(kolom_, &CSpelerKolomVak::gekozen, this, [this] {
         model_.Toevoegen();
         NaBediening();
     });
@@ -249,12 +137,8 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
         model_.Wissel();
         Toon();
     });
-    connect(zoek_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
-        model_.Zoek(VanQString(tekst));
-        Toon();
-    });
-    connect(identificatie_, &QLineEdit::textEdited, this,
-            [this](const QString& tekst) { model_.ZetIdentificatie(VanQString(tekst)); });
+    BijWijziging(identificatie_, this,
+                 [this](const QString& tekst) { model_.ZetIdentificatie(VanQString(tekst)); });
     klasse_->bewerkt = [this](const QString& tekst) {
         model_.ZetKlasseVeld(VanQString(tekst));
         Toon();
@@ -267,26 +151,12 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     NaBediening();
 }
 
-QPushButton* CRondeDlg::MaakKnop(const char* tekst, const char* naam) {
-    auto* knop = new QPushButton(QString::fromUtf8(tekst));
-    knop->setObjectName(QString::fromUtf8(naam));
-    knop->setAutoDefault(false);
-    return knop;
-}
-
 void CRondeDlg::Toon() {
     ZetVeldTekst(identificatie_, model_.Identificatie());
-    ZetRijen(spelers_, getoondeSpelers_, model_.SpelerRijen());
-    spelers_->Selecteer(model_.SpelerSelectie());
-    spelerKoppen_->ZetSortering(model_.SorteertOpNummer() ? kNummerKop : kNummerKop + 1,
-                                model_.Oplopend() ? Qt::AscendingOrder : Qt::DescendingOrder);
-    ZetVeldTekst(zoek_, model_.ZoekTekst());
-    ZetVinkje(alleenAktief_, model_.AlleenAktief());
-    ZetVinkje(verbergVerwerkt_, model_.VerbergVerwerkt());
-
-    ZetRijen(uitslagen_, getoondeUitslagen_, model_.UitslagRijen());
+    kolom_->Toon();
+    uitslagen_->ToonRegels(model_.UitslagRijen());
     uitslagen_->Selecteer(model_.UitslagSelectie());
-    klasse_->ZetTekst(NaarQString(model_.KlasseVeld()));
+    klasse_->ZetTekst(model_.KlasseVeld());
     ZetVeldTekst(klasseTekst_, model_.KlasseTekst());
     zonderUitslag_->setText(NaarQString(model_.ZonderUitslagTekst()));
 
@@ -307,7 +177,7 @@ void CRondeDlg::ZetFocus() {
         uitslagen_->setFocus();
         break;
     case CRondeVenster::EFocus::Zoek:
-        zoek_->setFocus();
+        kolom_->ZoekVeld()->setFocus();
         break;
     }
 }
@@ -346,13 +216,11 @@ bool CRondeDlg::eventFilter(QObject* object, QEvent* gebeurtenis) {
             return true;
         }
     }
-    // Enter in "Zoek:" adds the player found, as the double click does.
-    if (object == zoek_ && gebeurtenis->type() == QEvent::KeyPress) {
+    // Enter in "Identificatie:" goes on to "Zoek:"; it never stores the round.
+    if (object == identificatie_ && gebeurtenis->type() == QEvent::KeyPress) {
         auto* toets = static_cast<QKeyEvent*>(gebeurtenis);
-        if ((toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) &&
-            toets->modifiers() == Qt::NoModifier) {
-            model_.Toevoegen();
-            NaBediening();
+        if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
+            kolom_->ZoekVeld()->setFocus();
             return true;
         }
     }

@@ -5,14 +5,12 @@
 #include "ui/rondevenster.h"
 
 #include <QDialog>
-#include <string>
-#include <vector>
 
 class CKlasseVeld;
 class CKolomKoppen;
 class CMorvelApp;
 class CMultiLineListBox;
-class QCheckBox;
+class CSpelerKolomVak;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,7 +34,6 @@ protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
 
 private:
-    QPushButton* MaakKnop(const char* tekst, const char* naam);
     // Copies the model into the widgets, without their signals.
     void Toon();
     void ZetFocus();
@@ -44,18 +41,12 @@ private:
 
     CRondeVenster model_;
     QLineEdit* identificatie_;
-    CKolomKoppen* spelerKoppen_;
-    CMultiLineListBox* spelers_;
-    std::vector<std::string> getoondeSpelers_;
-    QLineEdit* zoek_;
-    QCheckBox* alleenAktief_;
-    QCheckBox* verbergVerwerkt_;
+    CSpelerKolomVak* kolom_;
     QPushButton* toevoegen_;
     QPushButton* verwijderen_;
     QPushButton* wissel_;
     CKolomKoppen* uitslagKoppen_;
     CMultiLineListBox* uitslagen_;
-    std::vector<std::string> getoondeUitslagen_;
     CKlasseVeld* klasse_;
     QLineEdit* klasseTekst_;
     QLabel* zonderUitslag_;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 QVBoxLayout* SpelerKolom(CKolomKoppen* koppen, CMultiLineListBox* lijst, QLineEdit* zoek,
-                         std::initializer_list<QWidget*> filters, const char* zoekLabel) {
+                         const std::vector<QWidget*>& filters, const char* zoekLabel) {
     auto* label = new QLabel(QString::fromUtf8(zoekLabel));
     label->setBuddy(zoek);
     auto* zoekRegel = new QHBoxLayout;

@@ -2,79 +2,28 @@
 
 #include "app/morvelapp.h"
 #include "app/publiceren.h"
-#include "base/witruimte.h"
-#include "ui/zoekinlijst.h"
 
 #include <algorithm>
 
-CIndelingVenster::CIndelingVenster(CMorvelApp& app) : app_(app), lijst_(app) {
-    alleenAktief_ = app.settings.IndelingToonAlleenAktieveSpelers() != 0;
-    sleutel_ = std::clamp<int32_t>(app.settings.IndelingSorteerSleutel(), kNaamOp, kNaamAf);
-    Vul();
-}
-
-std::string CIndelingVenster::SpelerRij(const CSpeler& speler) const {
-    return std::string(speler.meedoen ? kMeedoenTeken : "") + "\t" + speler.naam;
-}
-
-void CIndelingVenster::Vul() {
-    spelers_.clear();
-    for (CSpeler& speler : app_.competitie.spelers) {
-        if (alleenAktief_ && !speler.aktief) {
-            continue;
-        }
-        // Before the first row the order puts after it: equal names keep register order.
-        auto plaats = std::find_if(spelers_.begin(), spelers_.end(), [&](const CSpeler* s) {
-            int verschil = VergelijkZonderHoofdletters(s->naam, speler.naam);
-            return sleutel_ == kNaamOp ? verschil > 0 : verschil < 0;
-        });
-        spelers_.insert(plaats, &speler);
-    }
-    spelerRijen_.clear();
-    for (const CSpeler* speler : spelers_) {
-        spelerRijen_.push_back(SpelerRij(*speler));
-    }
-    spelerSelectie_ = -1;
-}
-
-void CIndelingVenster::SelecteerSpeler(int rij) {
-    spelerSelectie_ = rij >= 0 && rij < static_cast<int>(spelerRijen_.size()) ? rij : -1;
-}
-
-CSpeler* CIndelingVenster::GeselecteerdeSpeler() const {
-    return spelerSelectie_ >= 0 ? spelers_[static_cast<size_t>(spelerSelectie_)] : nullptr;
-}
-
-void CIndelingVenster::Zoek(const std::string& tekst) {
-    zoekTekst_ = tekst;
-    SelecteerSpeler(ZoekInLijst(spelerRijen_, tekst));
+CIndelingVenster::CIndelingVenster(CMorvelApp& app)
+    : app_(app), lijst_(app),
+      kolom_(app.competitie.spelers,
+             [](const CSpeler& s) { return std::string(s.meedoen ? kMeedoenTeken : ""); },
+             {CSpelerKolom::EVeld::Geen, CSpelerKolom::EVeld::Naam},
+             {{[](const CSpeler& s) { return s.aktief == 0; },
+               app.settings.IndelingToonAlleenAktieveSpelers() != 0}}) {
+    const int32_t sleutel =
+        std::clamp<int32_t>(app.settings.IndelingSorteerSleutel(), kNaamOp, kNaamAf);
+    kolom_.ZetSortering(CSpelerKolom::EVeld::Naam, sleutel == kNaamOp);
+    kolom_.Vul();
 }
 
 void CIndelingVenster::WisselMeedoen(int rij) {
     SelecteerSpeler(rij);
-    if (CSpeler* speler = GeselecteerdeSpeler()) {
+    if (CSpeler* speler = kolom_.GeselecteerdeSpeler()) {
         speler->meedoen = speler->meedoen ? 0 : 1;
-        spelerRijen_[static_cast<size_t>(spelerSelectie_)] = SpelerRij(*speler);
+        kolom_.VernieuwRijen();
     }
-}
-
-void CIndelingVenster::VulEnHerstel() {
-    const CSpeler* gekozen = GeselecteerdeSpeler();
-    Vul();
-    auto gevonden = std::find(spelers_.begin(), spelers_.end(), gekozen);
-    if (gekozen && gevonden != spelers_.end()) {
-        spelerSelectie_ = static_cast<int>(gevonden - spelers_.begin());
-    }
-}
-
-void CIndelingVenster::SorteerOpNaam() {
-    sleutel_ = sleutel_ == kNaamOp ? kNaamAf : kNaamOp;
-    VulEnHerstel();
-}
-
-void CIndelingVenster::ZetAlleenAktief(bool aan) {
-    alleenAktief_ = aan;
-    VulEnHerstel();
 }
 
 std::vector<std::string> CIndelingVenster::PaarRijen() const {
@@ -91,7 +40,7 @@ void CIndelingVenster::SelecteerPaar(int rij) {
 }
 
 bool CIndelingVenster::ToevoegenAan() const {
-    const CSpeler* speler = GeselecteerdeSpeler();
+    const CSpeler* speler = kolom_.GeselecteerdeSpeler();
     return speler && speler->naam != lijst_.WachtendeNaam();
 }
 
@@ -105,17 +54,20 @@ bool CIndelingVenster::WisselAan() const {
 }
 
 bool CIndelingVenster::GenereerAan() const {
-    return std::any_of(spelers_.begin(), spelers_.end(),
-                       [](const CSpeler* s) { return s->meedoen != 0; });
+    for (int rij = 0; rij < static_cast<int>(kolom_.Rijen().size()); ++rij) {
+        if (const CSpeler* speler = kolom_.Speler(rij); speler && speler->meedoen != 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void CIndelingVenster::Toevoegen() {
     if (!ToevoegenAan()) {
         return;
     }
-    CSpeler& speler = *GeselecteerdeSpeler();
-    lijst_.Kies(speler);
-    spelerRijen_[static_cast<size_t>(spelerSelectie_)] = SpelerRij(speler);
+    lijst_.Kies(*kolom_.GeselecteerdeSpeler());
+    kolom_.VernieuwRijen();
     paarSelectie_ = static_cast<int>(lijst_.Regels().size()) - 1;
 }
 
@@ -138,9 +90,7 @@ void CIndelingVenster::Wissel() {
     }
     paarSelectie_ = lijst_.Wissel(paarSelectie_);
     // Participation may have changed for listed and hidden players alike.
-    for (size_t i = 0; i < spelers_.size(); ++i) {
-        spelerRijen_[i] = SpelerRij(*spelers_[i]);
-    }
+    kolom_.VernieuwRijen();
 }
 
 int CIndelingVenster::Genereer(CZoekVoortgang& voortgang, uint32_t zaad) {

@@ -5,6 +5,7 @@
 // published. The decisions on the pair list are those of CIndelingsLijst.
 
 #include "app/indelingslijst.h"
+#include "ui/spelerkolom.h"
 
 #include <cstdint>
 #include <string>
@@ -26,22 +27,25 @@ public:
     // pair list empty.
     explicit CIndelingVenster(CMorvelApp& app);
 
-    // The player list: "-->" or empty, a tab, the name.
-    const std::vector<std::string>& SpelerRijen() const { return spelerRijen_; }
-    int SpelerSelectie() const { return spelerSelectie_; }
-    void SelecteerSpeler(int rij);
+    // The player column: the heads "Ind?" and "&Naam", the player list ("-->"
+    // or empty, a tab, the name), "Zoek:" and "Toon alleen aktieve spelers",
+    // which hides players, never their participation.
+    CSpelerKolom& Kolom() { return kolom_; }
+    const std::vector<std::string>& SpelerRijen() const { return kolom_.Rijen(); }
+    int SpelerSelectie() const { return kolom_.Selectie(); }
+    void SelecteerSpeler(int rij) { kolom_.Selecteer(rij); }
     // "Zoek:": every change selects the best-matching player; empty: none.
-    void Zoek(const std::string& tekst);
-    const std::string& ZoekTekst() const { return zoekTekst_; }
-    // A double click: the player's participation flips.
+    void Zoek(const std::string& tekst) { kolom_.Zoek(tekst); }
+    const std::string& ZoekTekst() const { return kolom_.ZoekTekst(); }
+    // A double click, and Enter on a row or in "Zoek:": the participation of
+    // the player of row `rij` flips, and his row is selected.
     void WisselMeedoen(int rij);
 
-    int32_t SorteerSleutel() const { return sleutel_; }
+    int32_t SorteerSleutel() const { return kolom_.Oplopend() ? kNaamOp : kNaamAf; }
     // "&Naam": the other order; the selected row stays selected.
-    void SorteerOpNaam();
-    bool AlleenAktief() const { return alleenAktief_; }
-    // "Toon alleen aktieve spelers": hides players, never their participation.
-    void ZetAlleenAktief(bool aan);
+    void SorteerOpNaam() { kolom_.KlikKop(1); }
+    bool AlleenAktief() const { return kolom_.FilterAan(0); }
+    void ZetAlleenAktief(bool aan) { kolom_.ZetFilter(0, aan); }
 
     // The pair list: Black, White, the text and the type, tab-separated, and
     // after them the note of a fixed pair that is a rematch.
@@ -88,19 +92,8 @@ public:
     const CIndelingsLijst& Lijst() const { return lijst_; }
 
 private:
-    void Vul();
-    // Refills the list; the player that was selected stays selected when listed.
-    void VulEnHerstel();
-    std::string SpelerRij(const CSpeler& speler) const;
-    CSpeler* GeselecteerdeSpeler() const;
-
     CMorvelApp& app_;
     CIndelingsLijst lijst_;
-    std::vector<CSpeler*> spelers_; // the player of each row
-    std::vector<std::string> spelerRijen_;
-    int spelerSelectie_ = -1;
+    CSpelerKolom kolom_;
     int paarSelectie_ = -1;
-    std::string zoekTekst_;
-    int32_t sleutel_ = kNaamOp;
-    bool alleenAktief_ = true;
 };

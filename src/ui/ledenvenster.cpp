@@ -8,7 +8,7 @@
 #include "data/klassetekst.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
-#include "ui/zoekinlijst.h"
+#include "ui/negeervraag.h"
 
 #include <algorithm>
 
@@ -19,121 +19,80 @@ constexpr const char* kKlasseInTienden =
     "Tenzij deze speler erg sterk is, is het klasseveld verkeerd ingevuld.\r\n"
     "Wilt u doorgaan met de huidig ingevulde waarde?";
 
-// True when `nieuw` is inserted before `bestaand` for sort key `sleutel`.
-bool KomtVoor(const CSpeler& nieuw, const CSpeler& bestaand, int32_t sleutel) {
-    switch (sleutel) {
-    case CLedenVenster::kNummerOp:
-        return bestaand.volgnummer > nieuw.volgnummer;
-    case CLedenVenster::kNummerAf:
-        return bestaand.volgnummer < nieuw.volgnummer;
-    case CLedenVenster::kNaamOp:
-        return VergelijkZonderHoofdletters(bestaand.naam, nieuw.naam) > 0;
-    default:
-        return VergelijkZonderHoofdletters(bestaand.naam, nieuw.naam) < 0;
-    }
-}
-
-std::string Regel(int32_t volgnummer, const std::string& naam) {
-    return Formatteer("%ld\t%s", static_cast<long>(volgnummer), naam.c_str());
-}
-
 std::string KlasseVeld(int32_t klasse) {
     return Formatteer("%ld", static_cast<long>(klasse));
 }
 
 } // namespace
 
-CLedenVenster::CLedenVenster(CMorvelApp& app) : app_(app) {
+CLedenVenster::CLedenVenster(CMorvelApp& app)
+    : app_(app),
+      kolom_(app.competitie.spelers, [](const CSpeler& s) { return KlasseVeld(s.volgnummer); },
+             {CSpelerKolom::EVeld::Nummer, CSpelerKolom::EVeld::Naam},
+             {{[](const CSpeler& s) { return s.aktief == 0; },
+               app.settings.LedenToonAlleenAktieveSpelers() != 0}}) {
     CStandFormules formules = ActieveStandFormules(app.settings);
     BerekenStand(app.competitie.spelers, app.competitie.rondes, -1, formules);
-    alleenAktief_ = app.settings.LedenToonAlleenAktieveSpelers() != 0;
-    sleutel_ = std::clamp<int32_t>(app.settings.LedenSorteerSleutel(), kNummerOp, kNaamAf);
+    const int32_t sleutel =
+        std::clamp<int32_t>(app.settings.LedenSorteerSleutel(), kNummerOp, kNaamAf);
+    kolom_.ZetSortering(sleutel < kNaamOp ? CSpelerKolom::EVeld::Nummer : CSpelerKolom::EVeld::Naam,
+                        sleutel % 2 == 0);
     Vul();
     focus_ = EFocus::Zoek;
+}
+
+int32_t CLedenVenster::SorteerSleutel() const {
+    const int32_t veld = kolom_.SorteerVeld() == CSpelerKolom::EVeld::Nummer ? kNummerOp : kNaamOp;
+    return veld + (kolom_.Oplopend() ? 0 : 1);
+}
+
+void CLedenVenster::ZetStatus(EStatus status) {
+    status_ = status;
+    kolom_.ZetInGebruik(status == EStatus::Bladeren);
 }
 
 void CLedenVenster::Vul() {
-    const CSpelers& spelers = app_.competitie.spelers;
-    std::vector<const CSpeler*> volgorde;
-    for (const CSpeler& speler : spelers) {
-        if (alleenAktief_ && !speler.aktief) {
-            continue;
-        }
-        // Before the first line that the key puts after it: equal keys keep register order.
-        auto plaats = std::find_if(volgorde.begin(), volgorde.end(), [&](const CSpeler* s) {
-            return KomtVoor(speler, *s, sleutel_);
-        });
-        volgorde.insert(plaats, &speler);
-    }
-    rijen_.clear();
-    nummers_.clear();
-    for (const CSpeler* speler : volgorde) {
-        rijen_.push_back(Regel(speler->volgnummer, speler->naam));
-        nummers_.push_back(speler->volgnummer);
-    }
-    selectie_ = -1;
-    status_ = EStatus::Bladeren;
-    ToonSelectie();
+    ZetStatus(EStatus::Bladeren);
+    kolom_.Vul();
 }
 
 void CLedenVenster::VulEnHerstel() {
-    std::string geselecteerd = selectie_ >= 0 ? rijen_[static_cast<size_t>(selectie_)] : "";
-    Vul();
-    if (!geselecteerd.empty()) {
-        auto gevonden = std::find_if(rijen_.begin(), rijen_.end(), [&](const std::string& r) {
-            return BegintMetZonderHoofdletters(r.c_str(), geselecteerd.c_str());
-        });
-        Selecteer(gevonden == rijen_.end() ? -1 : static_cast<int>(gevonden - rijen_.begin()));
-    }
+    kolom_.VulEnHerstel();
     focus_ = EFocus::Zoek;
 }
 
-void CLedenVenster::Selecteer(int rij) {
-    selectie_ = rij >= 0 && rij < static_cast<int>(rijen_.size()) ? rij : -1;
-    if (Bladeren()) {
-        ToonSelectie();
+CLedenVenster::CDetail CLedenVenster::Detail() const {
+    if (!Bladeren()) {
+        return detail_;
     }
-}
-
-void CLedenVenster::ToonSelectie() {
-    const CSpeler* speler =
-        selectie_ >= 0 ? app_.competitie.spelers.Zoek(nummers_[static_cast<size_t>(selectie_)])
-                       : nullptr;
-    if (!speler) {
-        detail_ = CDetail{};
-        return;
+    CDetail detail;
+    if (const CSpeler* speler = kolom_.GeselecteerdeSpeler()) {
+        detail.volgnummer = KlasseVeld(speler->volgnummer);
+        detail.naam = speler->naam;
+        detail.beginKlasse = KlasseVeld(speler->beginKlasse);
+        detail.huidigeKlasse = KlasseVeld(speler->klasse);
+        detail.beginKlasseTekst = KlasseTekst(speler->beginKlasse);
+        detail.huidigeKlasseTekst = KlasseTekst(speler->klasse);
+        detail.aktief = speler->aktief != 0;
+        detail.standaardIndelen = speler->standaardIndelen != 0;
+        detail.uitlotenToegestaan = speler->uitlotenToegestaan != 0;
     }
-    detail_.volgnummer = KlasseVeld(speler->volgnummer);
-    detail_.naam = speler->naam;
-    detail_.beginKlasse = KlasseVeld(speler->beginKlasse);
-    detail_.huidigeKlasse = KlasseVeld(speler->klasse);
-    detail_.beginKlasseTekst = KlasseTekst(speler->beginKlasse);
-    detail_.huidigeKlasseTekst = KlasseTekst(speler->klasse);
-    detail_.aktief = speler->aktief != 0;
-    detail_.standaardIndelen = speler->standaardIndelen != 0;
-    detail_.uitlotenToegestaan = speler->uitlotenToegestaan != 0;
-}
-
-void CLedenVenster::Zoek(const std::string& tekst) {
-    zoekTekst_ = tekst;
-    if (Bladeren()) {
-        Selecteer(ZoekInLijst(rijen_, tekst));
-    }
+    return detail;
 }
 
 void CLedenVenster::SorteerOpNummer() {
-    sleutel_ = sleutel_ == kNummerOp ? kNummerAf : kNummerOp;
-    VulEnHerstel();
+    kolom_.KlikKop(0);
+    focus_ = EFocus::Zoek;
 }
 
 void CLedenVenster::SorteerOpNaam() {
-    sleutel_ = sleutel_ == kNaamOp ? kNaamAf : kNaamOp;
-    VulEnHerstel();
+    kolom_.KlikKop(1);
+    focus_ = EFocus::Zoek;
 }
 
 void CLedenVenster::ZetAlleenAktief(bool aan) {
-    alleenAktief_ = aan;
-    VulEnHerstel();
+    kolom_.ZetFilter(0, aan);
+    focus_ = EFocus::Zoek;
 }
 
 void CLedenVenster::ZetBeginKlasse(const std::string& tekst) {
@@ -151,11 +110,9 @@ void CLedenVenster::Toevoegen() {
     detail_ = CDetail{};
     detail_.volgnummer = KlasseVeld(nummer);
     detail_.aktief = detail_.standaardIndelen = detail_.uitlotenToegestaan = true;
-    selectieVoorToevoegen_ = selectie_;
-    rijen_.push_back(Formatteer("%ld\t(nieuwe speler)", static_cast<long>(nummer)));
-    nummers_.push_back(nummer);
-    selectie_ = static_cast<int>(rijen_.size()) - 1;
-    status_ = EStatus::Toevoegen;
+    selectieVoorToevoegen_ = Selectie();
+    kolom_.VoegExtraRijToe(Formatteer("%ld\t(nieuwe speler)", static_cast<long>(nummer)));
+    ZetStatus(EStatus::Toevoegen);
     focus_ = EFocus::Naam;
 }
 
@@ -163,7 +120,8 @@ void CLedenVenster::Wijzigen() {
     if (!SelectieKnoppenAan() || !app_.MagWijzigen()) {
         return;
     }
-    status_ = EStatus::Wijzigen;
+    detail_ = Detail();
+    ZetStatus(EStatus::Wijzigen);
     focus_ = EFocus::Naam;
 }
 
@@ -206,12 +164,10 @@ int CLedenVenster::Accepteer() {
 
 void CLedenVenster::Afbreken() {
     if (status_ == EStatus::Toevoegen) {
-        rijen_.pop_back();
-        nummers_.pop_back();
-        selectie_ = selectieVoorToevoegen_;
+        kolom_.VerwijderExtraRij();
+        kolom_.Selecteer(selectieVoorToevoegen_);
     }
-    status_ = EStatus::Bladeren;
-    ToonSelectie();
+    ZetStatus(EStatus::Bladeren);
     focus_ = EFocus::Zoek;
 }
 
@@ -223,13 +179,17 @@ int CLedenVenster::Verwijderen() {
     if (!app_.MagWijzigen()) {
         return -1;
     }
-    int32_t nummer = nummers_[static_cast<size_t>(selectie_)];
+    const CSpeler* speler = kolom_.GeselecteerdeSpeler();
+    if (!speler) {
+        return -1;
+    }
+    const int32_t nummer = speler->volgnummer;
     if (app_.competitie.rondes.Betrokkenheid(nummer) > 0) {
         Meld("Deze speler komt voor in de uitslagenlijst en mag daarom niet verwijderd worden.");
         return -1;
     }
-    if (Meld("Weet u zeker dat u de geselecteerde speler wilt verwijderen?", Knoppen::JaNee) !=
-        Antwoord::Ja) {
+    if (Meld("Weet u zeker dat u de geselecteerde speler wilt verwijderen?",
+             Knoppen::JaNeeStdNee) != Antwoord::Ja) {
         return -1;
     }
     app_.competitie.spelers.Verwijder(nummer);
@@ -253,7 +213,18 @@ void CLedenVenster::NaImport() {
     VulEnHerstel();
 }
 
+bool CLedenVenster::MagSluiten() {
+    if (Bladeren()) {
+        return true;
+    }
+    if (!NegeerVeranderingen()) {
+        return false;
+    }
+    Afbreken();
+    return true;
+}
+
 void CLedenVenster::Sluiten() {
-    app_.settings.SetLedenToonAlleenAktieveSpelers(alleenAktief_ ? 1 : 0);
-    app_.settings.SetLedenSorteerSleutel(sleutel_);
+    app_.settings.SetLedenToonAlleenAktieveSpelers(AlleenAktief() ? 1 : 0);
+    app_.settings.SetLedenSorteerSleutel(SorteerSleutel());
 }

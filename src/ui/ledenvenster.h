@@ -5,6 +5,7 @@
 // list, the edit state and the enabled controls, and calls the register.
 
 #include "app/ledenimport.h"
+#include "ui/spelerkolom.h"
 
 #include <cstdint>
 #include <string>
@@ -39,33 +40,37 @@ public:
     // the filter and the sort key from the settings, fills the list and browses.
     explicit CLedenVenster(CMorvelApp& app);
 
-    // The list: one line per player, the number, a tab and the name.
-    const std::vector<std::string>& Rijen() const { return rijen_; }
-    int Selectie() const { return selectie_; }
-    // Selects row `rij` (-1 or a row that does not exist: none) and shows it.
-    void Selecteer(int rij);
-    // "Zoek:": every change selects the best-matching line.
-    void Zoek(const std::string& tekst);
-    const std::string& ZoekTekst() const { return zoekTekst_; }
+    // The player column: the heads "N&r " and "&Naam", the list (one line per
+    // player, the number, a tab and the name), "Zoek:" and the filter "Toon
+    // alleen aktieve spelers". In use while browsing only.
+    CSpelerKolom& Kolom() { return kolom_; }
+    const std::vector<std::string>& Rijen() const { return kolom_.Rijen(); }
+    int Selectie() const { return kolom_.Selectie(); }
+    // Selects row `rij` (-1 or a row that does not exist: none); while
+    // browsing the detail area shows it.
+    void Selecteer(int rij) { kolom_.Selecteer(rij); }
+    // "Zoek:": while browsing every change selects the best-matching line.
+    void Zoek(const std::string& tekst) { kolom_.Zoek(tekst); }
+    const std::string& ZoekTekst() const { return kolom_.ZoekTekst(); }
 
-    int32_t SorteerSleutel() const { return sleutel_; }
-    bool AlleenAktief() const { return alleenAktief_; }
+    int32_t SorteerSleutel() const;
+    bool AlleenAktief() const { return kolom_.FilterAan(0); }
     // "N&r " and "&Naam": the other direction of that head, or ascending.
     void SorteerOpNummer();
     void SorteerOpNaam();
     // "Toon alleen aktieve spelers".
     void ZetAlleenAktief(bool aan);
-
     EStatus Status() const { return status_; }
     bool Bladeren() const { return status_ == EStatus::Bladeren; }
     // In browsing: the list and its controls, "&Toevoegen" and "&Sluiten";
     // "&Verwijderen" and "&Wijzigen" need a selection. While editing only the
     // detail fields, "Accepteer" and "Afbreken"; "Volgnr:" only when adding.
-    bool SelectieKnoppenAan() const { return Bladeren() && selectie_ >= 0; }
+    bool SelectieKnoppenAan() const { return Bladeren() && Selectie() >= 0; }
     bool VolgnummerAan() const { return status_ == EStatus::Toevoegen; }
     EFocus Focus() const { return focus_; }
 
-    const CDetail& Detail() const { return detail_; }
+    // While browsing the selected player, while editing the typed values.
+    CDetail Detail() const;
     void ZetVolgnummer(const std::string& tekst) { detail_.volgnummer = tekst; }
     void ZetNaam(const std::string& tekst) { detail_.naam = tekst; }
     // A typed starting class is copied into the current class, and both
@@ -89,6 +94,10 @@ public:
     int Verwijderen();
     // "&Sluiten": stores the filter and the sort key in the settings.
     void Sluiten();
+    // The window's close box: while editing, after the question whether the
+    // edit may go ("Nee" keeps it), the edit ends as "Afbreken" ends it. True
+    // when the window may close; "&Sluiten" follows then.
+    bool MagSluiten();
 
     // "&Importeren", while browsing: reads the member list at `pad` for the
     // preview. 0, or -1 after a message.
@@ -101,20 +110,15 @@ public:
     void NaImport();
 
 private:
+    // Refills the list and browses.
     void Vul();
-    // Refills the list and selects again the first line that begins with the
-    // text of the line that was selected.
+    // Refills the list; the selected player stays selected.
     void VulEnHerstel();
-    void ToonSelectie();
+    void ZetStatus(EStatus status);
 
     CMorvelApp& app_;
-    std::vector<std::string> rijen_;
-    std::vector<int32_t> nummers_; // the player of each line
-    int selectie_ = -1;
+    CSpelerKolom kolom_;
     int selectieVoorToevoegen_ = -1;
-    std::string zoekTekst_;
-    int32_t sleutel_ = kNummerOp;
-    bool alleenAktief_ = true;
     EStatus status_ = EStatus::Bladeren;
     EFocus focus_ = EFocus::Zoek;
     CDetail detail_;

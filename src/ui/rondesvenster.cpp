@@ -74,7 +74,7 @@ int CRondesVenster::Verwijderen() {
     }
     if (Meld("Weet u zeker dat u de geselecteerde speelronde (inclusief alle uitslagen) wilt "
              "verwijderen?",
-             Knoppen::JaNee) != Antwoord::Ja) {
+             Knoppen::JaNeeStdNee) != Antwoord::Ja) {
         return -1;
     }
     const int positie = selectie_ + 1;

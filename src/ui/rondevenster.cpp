@@ -8,15 +8,12 @@
 #include "data/klassetekst.h"
 #include "rating/actieveformules.h"
 #include "rating/standberekening.h"
-#include "ui/zoekinlijst.h"
+#include "ui/negeervraag.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace {
-
-constexpr const char* kNegeerVraag =
-    "Weet u zeker dat u de veranderingen wilt negeren en het venster wilt sluiten?";
 
 std::string Getal(int32_t waarde) {
     return Formatteer("%ld", static_cast<long>(waarde));
@@ -52,12 +49,16 @@ char VolgendResultaat(char resultaat) {
 } // namespace
 
 CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde, bool uitIndeling)
-    : app_(app), ronde_(ronde) {
+    : app_(app), ronde_(ronde),
+      kolom_(app.competitie.spelers, [](const CSpeler& s) { return Getal(s.volgnummer); },
+             {CSpelerKolom::EVeld::Nummer, CSpelerKolom::EVeld::Naam},
+             {{[](const CSpeler& s) { return s.aktief == 0; },
+               app.settings.UitslagToonAlleenAktieveSpelers() != 0},
+              {[](const CSpeler& s) { return s.rondeTeller > 0; },
+               app.settings.UitslagVerbergVerwerkteSpelers() != 0}}) {
     CStandFormules formules = ActieveStandFormules(app.settings);
     BerekenStand(app.competitie.spelers, app.competitie.rondes, -1, formules);
     identificatie_ = ronde.identificatie;
-    alleenAktief_ = app.settings.UitslagToonAlleenAktieveSpelers() != 0;
-    verbergVerwerkt_ = app.settings.UitslagVerbergVerwerkteSpelers() != 0;
     for (CSpeler& speler : app.competitie.spelers) {
         speler.rondeTeller = 0;
     }
@@ -71,8 +72,12 @@ CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde, bool uitIndeling)
             }
         }
     }
-    sleutel_ = std::clamp<int32_t>(app.settings.UitslagSorteerSleutel(), kNaamOp, kNummerAf);
-    VulSpelers();
+    const int32_t sleutel =
+        std::clamp<int32_t>(app.settings.UitslagSorteerSleutel(), kNaamOp, kNummerAf);
+    kolom_.ZetSortering(sleutel >= kNummerOp ? CSpelerKolom::EVeld::Nummer
+                                             : CSpelerKolom::EVeld::Naam,
+                        sleutel % 2 == 0);
+    kolom_.Vul();
     gewijzigd_ = false;
     focus_ = identificatie_.empty() ? EFocus::Identificatie : EFocus::Zoek;
     if (uitIndeling && !volgorde_.empty()) {
@@ -81,69 +86,8 @@ CRondeVenster::CRondeVenster(CMorvelApp& app, CRonde& ronde, bool uitIndeling)
     }
 }
 
-void CRondeVenster::VulSpelers() {
-    const bool opNummer = SorteertOpNummer();
-    const bool oplopend = Oplopend();
-    std::vector<const CSpeler*> volgorde;
-    for (const CSpeler& speler : app_.competitie.spelers) {
-        if ((alleenAktief_ && speler.aktief == 0) || (verbergVerwerkt_ && speler.rondeTeller > 0)) {
-            continue;
-        }
-        volgorde.push_back(&speler);
-    }
-    // Stable: players with equal keys keep their register order.
-    std::stable_sort(volgorde.begin(), volgorde.end(), [&](const CSpeler* a, const CSpeler* b) {
-        int verschil = opNummer ? (a->volgnummer > b->volgnummer) - (a->volgnummer < b->volgnummer)
-                                : VergelijkZonderHoofdletters(a->naam, b->naam);
-        return oplopend ? verschil < 0 : verschil > 0;
-    });
-    spelerRijen_.clear();
-    spelerNummers_.clear();
-    spelerRijen_.reserve(volgorde.size());
-    spelerNummers_.reserve(volgorde.size());
-    for (const CSpeler* speler : volgorde) {
-        spelerRijen_.push_back(Getal(speler->volgnummer) + '\t' + speler->naam);
-        spelerNummers_.push_back(speler->volgnummer);
-    }
-    spelerSelectie_ = -1;
-}
-
-void CRondeVenster::SelecteerSpeler(int rij) {
-    spelerSelectie_ = rij >= 0 && rij < static_cast<int>(spelerRijen_.size()) ? rij : -1;
-}
-
-void CRondeVenster::Zoek(const std::string& tekst) {
-    zoekTekst_ = tekst;
-    SelecteerSpeler(ZoekInLijst(spelerRijen_, tekst));
-}
-
-void CRondeVenster::Sorteer(int32_t sleutel) {
-    const std::string geselecteerd =
-        spelerSelectie_ >= 0 ? spelerRijen_[static_cast<size_t>(spelerSelectie_)] : "";
-    sleutel_ = sleutel;
-    VulSpelers();
-    auto gevonden = std::find(spelerRijen_.begin(), spelerRijen_.end(), geselecteerd);
-    if (!geselecteerd.empty() && gevonden != spelerRijen_.end()) {
-        spelerSelectie_ = static_cast<int>(gevonden - spelerRijen_.begin());
-    }
-}
-
-void CRondeVenster::SorteerOpNummer() {
-    Sorteer(sleutel_ == kNummerOp ? kNummerAf : kNummerOp);
-}
-
-void CRondeVenster::SorteerOpNaam() {
-    Sorteer(sleutel_ == kNaamOp ? kNaamAf : kNaamOp);
-}
-
-void CRondeVenster::ZetAlleenAktief(bool aan) {
-    alleenAktief_ = aan;
-    VulSpelers();
-}
-
-void CRondeVenster::ZetVerbergVerwerkt(bool aan) {
-    verbergVerwerkt_ = aan;
-    VulSpelers();
+int32_t CRondeVenster::SorteerSleutel() const {
+    return (SorteertOpNummer() ? kNummerOp : kNaamOp) + (Oplopend() ? 0 : 1);
 }
 
 std::string CRondeVenster::UitslagRij(const CUitslag& uitslag) const {
@@ -233,8 +177,8 @@ void CRondeVenster::Tel(const CUitslag& uitslag, int32_t richting) {
 }
 
 void CRondeVenster::NaWijziging() {
-    if (verbergVerwerkt_) {
-        VulSpelers();
+    if (VerbergVerwerkt()) {
+        kolom_.Vul();
     }
     gewijzigd_ = true;
     Zoek("");
@@ -245,7 +189,7 @@ void CRondeVenster::Toevoegen() {
     if (!ToevoegenAan()) {
         return;
     }
-    const int32_t nummer = spelerNummers_[static_cast<size_t>(spelerSelectie_)];
+    const int32_t nummer = kolom_.GeselecteerdeSpeler()->volgnummer;
     const int laatste = static_cast<int>(volgorde_.size()) - 1;
     if (laatste >= 0 && uitslagen_[volgorde_.back()].soort == onvolledig) {
         CUitslag& uitslag = uitslagen_[volgorde_.back()];
@@ -415,9 +359,9 @@ int CRondeVenster::Ok() {
         }
     }
     CSettings& settings = app_.settings;
-    settings.SetUitslagToonAlleenAktieveSpelers(alleenAktief_ ? 1 : 0);
-    settings.SetUitslagVerbergVerwerkteSpelers(verbergVerwerkt_ ? 1 : 0);
-    settings.SetUitslagSorteerSleutel(sleutel_);
+    settings.SetUitslagToonAlleenAktieveSpelers(AlleenAktief() ? 1 : 0);
+    settings.SetUitslagVerbergVerwerkteSpelers(VerbergVerwerkt() ? 1 : 0);
+    settings.SetUitslagSorteerSleutel(SorteerSleutel());
 
     identificatie_ = identificatie;
     ronde_.identificatie = identificatie;
@@ -436,7 +380,7 @@ int CRondeVenster::Ok() {
 }
 
 int CRondeVenster::Cancel() {
-    if (gewijzigd_ && Meld(kNegeerVraag, Knoppen::JaNee) != Antwoord::Ja) {
+    if (gewijzigd_ && !NegeerVeranderingen()) {
         return -1;
     }
     return 0;

@@ -8,6 +8,7 @@
 // without a result is selected. The round handed in is filled only by "&Ok".
 
 #include "data/ronde.h"
+#include "ui/spelerkolom.h"
 
 #include <cstdint>
 #include <string>
@@ -39,26 +40,29 @@ public:
     // "Identificatie:"; a change of it alone is no change of the round.
     void ZetIdentificatie(const std::string& tekst) { identificatie_ = tekst; }
 
-    // The player list: the number, a tab and the name.
-    const std::vector<std::string>& SpelerRijen() const { return spelerRijen_; }
-    int SpelerSelectie() const { return spelerSelectie_; }
-    void SelecteerSpeler(int rij);
+    // The player column: the heads "N&r " and "&Naam", the player list (the
+    // number, a tab and the name), "Zoek:" and the filters "Toon alleen
+    // aktieve spelers" and "Verberg al verwerkte spelers".
+    CSpelerKolom& Kolom() { return kolom_; }
+    const std::vector<std::string>& SpelerRijen() const { return kolom_.Rijen(); }
+    int SpelerSelectie() const { return kolom_.Selectie(); }
+    void SelecteerSpeler(int rij) { kolom_.Selecteer(rij); }
     // "Zoek:": every change selects the best-matching player.
-    void Zoek(const std::string& tekst);
-    const std::string& ZoekTekst() const { return zoekTekst_; }
+    void Zoek(const std::string& tekst) { kolom_.Zoek(tekst); }
+    const std::string& ZoekTekst() const { return kolom_.ZoekTekst(); }
 
-    int32_t SorteerSleutel() const { return sleutel_; }
-    bool SorteertOpNummer() const { return sleutel_ >= kNummerOp; }
-    bool Oplopend() const { return sleutel_ % 2 == 0; }
+    int32_t SorteerSleutel() const;
+    bool SorteertOpNummer() const { return kolom_.SorteerVeld() == CSpelerKolom::EVeld::Nummer; }
+    bool Oplopend() const { return kolom_.Oplopend(); }
     // "N&r " and "&Naam": the other direction of that head, or ascending.
     // The selected player stays selected.
-    void SorteerOpNummer();
-    void SorteerOpNaam();
-    bool AlleenAktief() const { return alleenAktief_; }
-    bool VerbergVerwerkt() const { return verbergVerwerkt_; }
+    void SorteerOpNummer() { kolom_.KlikKop(0); }
+    void SorteerOpNaam() { kolom_.KlikKop(1); }
+    bool AlleenAktief() const { return kolom_.FilterAan(0); }
+    bool VerbergVerwerkt() const { return kolom_.FilterAan(1); }
     // "Toon alleen aktieve spelers" and "Verberg al verwerkte spelers".
-    void ZetAlleenAktief(bool aan);
-    void ZetVerbergVerwerkt(bool aan);
+    void ZetAlleenAktief(bool aan) { kolom_.ZetFilter(0, aan); }
+    void ZetVerbergVerwerkt(bool aan) { kolom_.ZetFilter(1, aan); }
 
     // The entry list: three tab-separated columns, names and result.
     const std::vector<std::string>& UitslagRijen() const { return uitslagRijen_; }
@@ -75,9 +79,9 @@ public:
     void KlasseStap(int stappen);
 
     // Which controls are enabled.
-    bool ToevoegenAan() const { return spelerSelectie_ >= 0; }        // "-->"
-    bool VerwijderenAan() const { return GeselecteerdeSoort() >= 0; } // "<--"
-    bool WisselAan() const;                                           // "+/-"
+    bool ToevoegenAan() const { return kolom_.GeselecteerdeSpeler(); } // "-->"
+    bool VerwijderenAan() const { return GeselecteerdeSoort() >= 0; }  // "<--"
+    bool WisselAan() const;                                            // "+/-"
     bool NieuweKlasseAan() const;
     bool KlasseVeldAan() const { return GeselecteerdeSoort() == onvolledig; }
     bool OkAan() const { return GeselecteerdeSoort() != onvolledig; }
@@ -124,9 +128,6 @@ private:
     CUitslag& Geselecteerd() {
         return uitslagen_[volgorde_[static_cast<size_t>(uitslagSelectie_)]];
     }
-    void VulSpelers();
-    // Refills the player list in the order of `sleutel`; the selected player stays selected.
-    void Sorteer(int32_t sleutel);
     std::string UitslagRij(const CUitslag& uitslag) const;
     void ToonUitslag(int rij);
     void Tel(const CUitslag& uitslag, int32_t richting);
@@ -139,13 +140,7 @@ private:
     CMorvelApp& app_;
     CRonde& ronde_;
     std::string identificatie_;
-    std::vector<std::string> spelerRijen_;
-    std::vector<int32_t> spelerNummers_; // the player of each row
-    int spelerSelectie_ = -1;
-    std::string zoekTekst_;
-    int32_t sleutel_ = kNaamOp;
-    bool alleenAktief_ = true;
-    bool verbergVerwerkt_ = true;
+    CSpelerKolom kolom_;
     std::vector<CUitslag> uitslagen_; // in the round's order, new ones at the end
     std::vector<size_t> volgorde_;    // the entry of each row
     std::vector<std::string> uitslagRijen_;

@@ -301,6 +301,10 @@ TEST_F(IndelingDlg, StopAsksFirstAndThenKeepsTheBestPairingFound) {
     Klik("genereer");
     EXPECT_TRUE(gezien);
     EXPECT_TRUE(recorder.Klaar());
+    for (const auto& melding : recorder.meldingen) {
+        // "Nee" is the default: Enter lets the search go on.
+        EXPECT_EQ(Knoppen::JaNeeStdNee, melding.knoppen);
+    }
     EXPECT_TRUE(venster->isEnabled());
     EXPECT_EQ(nullptr, Voortgang());
     ASSERT_EQ(6, Paren()->AantalRegels()); // eleven players: five pairs and the bye

@@ -189,9 +189,10 @@ TEST_F(RondesDlg, EveryControlHasItsLabelAndText) {
                 labels[label->text()] = label->buddy()->objectName();
             }
         }
-        EXPECT_EQ(
-            (std::map<QString, QString>{{"Identificatie:", "identificatie"}, {"Zoek:", "zoek"}}),
-            labels);
+        EXPECT_EQ((std::map<QString, QString>{{"Identificatie:", "identificatie"},
+                                              {"Zoek:", "zoek"},
+                                              {"Klasse:", "klasse"}}),
+                  labels);
         const std::pair<const char*, const char*> teksten[] = {{"toevoegen", "-->"},
                                                                {"verwijderen", "<--"},
                                                                {"wissel", "+/-"},
@@ -464,7 +465,8 @@ TEST_F(RondesDlg, EscapeOnAChangedRoundAsksAndYesLeavesTheListAsItWas) {
         recorder.Verwacht(kNegeerVraag, Antwoord::Nee);
         Toets(Qt::Key_Escape);
         EXPECT_TRUE(dialoog.isVisible());
-        EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen);
+        // "Nee" is the default: Escape then Enter keeps the evening's entries.
+        EXPECT_EQ(Knoppen::JaNeeStdNee, recorder.meldingen.back().knoppen);
         recorder.Verwacht(kNegeerVraag, Antwoord::Ja);
         Mnemonic(Qt::Key_C);
         EXPECT_FALSE(dialoog.isVisible());
@@ -477,7 +479,7 @@ TEST_F(RondesDlg, EscapeOnAChangedRoundAsksAndYesLeavesTheListAsItWas) {
     EXPECT_FALSE(app->competitie.rondes.IsGewijzigd());
 }
 
-TEST_F(RondesDlg, OkWithoutAnIdentificationStaysOpenWithTheFocusOnIt) {
+TEST_F(RondesDlg, OkWithoutAnIdentificationStaysOpenAndEnterThereGoesOnToZoek) {
     Open();
     CVensterScript script;
     script.VerwachtVenster([this](QDialog& dialoog) {
@@ -488,7 +490,11 @@ TEST_F(RondesDlg, OkWithoutAnIdentificationStaysOpenWithTheFocusOnIt) {
         EXPECT_TRUE(dialoog.isVisible());
         EXPECT_EQ(Kind<QLineEdit>(dialoog, "identificatie"), QApplication::focusWidget());
         Typ("17 okt");
-        Toets(Qt::Key_Return); // "&Ok" is the default button
+        // Enter goes on to "Zoek:" and never stores the round.
+        Toets(Qt::Key_Return);
+        EXPECT_TRUE(dialoog.isVisible());
+        EXPECT_EQ(Kind<QLineEdit>(dialoog, "zoek"), QApplication::focusWidget());
+        Mnemonic(Qt::Key_O);
         EXPECT_FALSE(dialoog.isVisible());
         return dialoog.result();
     });

@@ -217,7 +217,7 @@ TEST_F(LedenVenster, RemovingIsRefusedForAPlayerOfARoundAndAsksOtherwise) {
     EXPECT_NE(nullptr, app->competitie.spelers.Zoek(2));
     recorder.Verwacht(vraag, Antwoord::Ja);
     EXPECT_EQ(0, venster.Verwijderen());
-    EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen);
+    EXPECT_EQ(Knoppen::JaNeeStdNee, recorder.meldingen.back().knoppen);
     EXPECT_EQ(nullptr, app->competitie.spelers.Zoek(2));
     EXPECT_EQ((Rijen{"3\tPiet Jansen", "7\tJan de Vries"}), venster.Rijen());
     EXPECT_EQ(-1, venster.Selectie());

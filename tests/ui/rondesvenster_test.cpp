@@ -122,7 +122,7 @@ TEST_F(RondesVenster, DeletingTheLastRoundAsksAndRewritesForTheNewLastRound) {
     venster.Selecteer(1);
     recorder.Verwacht(kVerwijderVraag, Antwoord::Nee);
     EXPECT_EQ(-1, venster.Verwijderen());
-    EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen);
+    EXPECT_EQ(Knoppen::JaNeeStdNee, recorder.meldingen.back().knoppen);
     EXPECT_EQ(2, app->competitie.rondes.Aantal());
     EXPECT_EQ("", Inc("uitslag.inc"));
 

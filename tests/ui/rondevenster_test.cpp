@@ -339,7 +339,7 @@ TEST_F(RondeVenster, CancelAsksOnlyAfterAChangeOfTheEntries) {
     venster.Verwijderen(); // back to nothing, but changed all the same
     recorder.Verwacht(kNegeerVraag, Antwoord::Nee);
     EXPECT_EQ(-1, venster.Cancel());
-    EXPECT_EQ(Knoppen::JaNee, recorder.meldingen.back().knoppen);
+    EXPECT_EQ(Knoppen::JaNeeStdNee, recorder.meldingen.back().knoppen); // "Nee" is the default
     recorder.Verwacht(kNegeerVraag, Antwoord::Ja);
     EXPECT_EQ(0, venster.Cancel());
     EXPECT_TRUE(nieuw->Uitslagen().empty());
