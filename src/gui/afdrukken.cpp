@@ -2,13 +2,17 @@
 
 #include "gui/qttekst.h"
 #include "gui/vensteropener.h"
+#include "publish/afdruknaam.h"
 #include "settings/settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextOption>
 #include <algorithm>
 #include <optional>
@@ -210,9 +214,21 @@ int DrukPaginas(const std::string& tekst, const QFont& lettertype, QPagedPaintDe
     return paginering.afgebroken ? -1 : static_cast<int>(paginering.paginas.size());
 }
 
+QString PdfVoorstel(const std::string& naam) {
+    QString map = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (map.isEmpty() || !QFileInfo(map).isDir()) {
+        map = QDir::homePath();
+    }
+    return QDir(map).filePath(NaarQString(BestandsNaamVan(naam)) + QStringLiteral(".pdf"));
+}
+
 void DrukAf(const std::string& tekst, const CSettings& settings, QWidget* ouder) {
+    const std::string naam = AfdrukNaam(tekst, VandaagLokaal());
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(kDocumentNaam));
+    printer.setDocName(NaarQString(naam));
+    // The file for the PDF choice; a printer, when there is one, stays the first choice.
+    printer.setOutputFileName(PdfVoorstel(naam));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     if (!VensterOpener().KiesPrinter(printer, ouder)) {
         return;
     }

@@ -16,8 +16,6 @@ class QPagedPaintDevice;
 class QPainter;
 class QWidget;
 
-inline constexpr const char* kDocumentNaam = "Notification Document";
-
 // The listing font: `familie` when it is installed, otherwise the system's
 // monospaced font; `grootteTienden` in tenths of a point.
 QFont LijstLettertype(const std::string& familie, int32_t grootteTienden);
@@ -41,7 +39,14 @@ CPaginering LegPaginasUit(const std::string& tekst, QPainter& schilder,
 int DrukPaginas(const std::string& tekst, const QFont& lettertype, QPagedPaintDevice& apparaat,
                 const std::function<void()>& afbreken = {});
 
+// Where the print dialog offers to write the document `naam` (Windows-1252)
+// as a PDF file: "naam.pdf" in the user's documents folder, or in the home
+// folder when there is no documents folder, with the characters a file name
+// cannot hold as '-'.
+QString PdfVoorstel(const std::string& naam);
+
 // The print command of every window: asks for the printer through the window
-// opener and prints `tekst` in the font of the settings. A cancelled print
-// dialog prints nothing.
+// opener and prints `tekst` in the font of the settings. The document is
+// named after the listing (AfdrukNaam), which the dialog offers as the PDF
+// file in the documents folder. A cancelled print dialog prints nothing.
 void DrukAf(const std::string& tekst, const CSettings& settings, QWidget* ouder);

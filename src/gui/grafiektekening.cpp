@@ -1,5 +1,6 @@
 #include "gui/grafiektekening.h"
 
+#include "gui/afdrukken.h"
 #include "gui/qttekst.h"
 #include "gui/vensteropener.h"
 #include "gui/zonderscherm.h"
@@ -182,6 +183,8 @@ void DrukGrafiekAf(const CKlassenGrafiek& grafiek, QWidget* ouder) {
     // At the resolution of the layout, so that text is as large as it was laid out.
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setDocName(NaarQString(grafiek.titel));
+    printer.setOutputFileName(PdfVoorstel(grafiek.titel));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!VensterOpener().KiesPrinter(printer, ouder)) {
         return;

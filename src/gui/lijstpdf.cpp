@@ -4,6 +4,7 @@
 #include "gui/afdrukken.h"
 #include "gui/qttekst.h"
 #include "gui/zonderscherm.h"
+#include "publish/afdruknaam.h"
 
 #include <QPdfWriter>
 
@@ -11,7 +12,7 @@ namespace {
 
 int SchrijfPdf(const std::string& lijst, const QFont& lettertype, const std::string& pad) {
     QPdfWriter pdf(NaarQString(pad));
-    pdf.setTitle(QString::fromLatin1(kDocumentNaam));
+    pdf.setTitle(NaarQString(AfdrukNaam(lijst, VandaagLokaal())));
     pdf.setCreator(QStringLiteral("Morvel"));
     int paginas = DrukPaginas(lijst, lettertype, pdf);
     if (paginas < 0) {

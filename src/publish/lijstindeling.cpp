@@ -10,7 +10,7 @@ void LijstIndeling(const CIndeling& indeling, const std::string& periode, bool k
         uit += '\n';
     }
     SchrijfStreep(uit);
-    uit += "\tIndeling van de nieuwe ronde\n";
+    uit += std::string("\t") + kKopIndeling + "\n";
     SchrijfStreep(uit);
     uit += '\n';
     uit += Formatteer(" %-22s %-22s %-9s %-9s %s\n", "Zwart", "Wit", "Voorgift", "Komi", "Uitslag");

@@ -42,10 +42,10 @@ int LijstStand(const CLijstBron& bron, const std::optional<std::string>& identif
     }
     SchrijfStreep(uit);
     if (const CRonde* ronde = GekozenRonde(bron.rondes, identificatie)) {
-        uit += "\tStand na ronde '" + ronde->identificatie + "'\n";
+        uit += std::string("\t") + kKopStand + " '" + ronde->identificatie + "'\n";
         uit += "\t(Puntenformule '" + formules.punten.Tekst() + "')\n";
     } else {
-        uit += "\tBeginstand\n";
+        uit += std::string("\t") + kKopBeginstand + "\n";
     }
     SchrijfStreep(uit);
     uit += '\n';

@@ -20,14 +20,14 @@ int LijstUitslag(const CLijstBron& bron, int positie, std::string& uit) {
     uit += '\n';
     if (aantal == 0) {
         SchrijfStreep(uit);
-        uit += "\tNog geen uitslagen ingevoerd\n";
+        uit += std::string("\t") + kKopGeenUitslagen + "\n";
         SchrijfStreep(uit);
         uit += '\n';
         return 0;
     }
     const CRonde& ronde = bron.rondes.Ronde(positie);
     SchrijfStreep(uit);
-    uit += "\tUitslag van ronde '" + ronde.identificatie + "'\n";
+    uit += std::string("\t") + kKopUitslag + " '" + ronde.identificatie + "'\n";
     SchrijfStreep(uit);
     uit += '\n';
 

@@ -3,6 +3,7 @@
 
 #include "gui/afdrukken.h"
 #include "melding_recorder.h"
+#include "omgeving.h"
 #include "pdf_inhoud.h"
 #include "settings/settings.h"
 #include "tijdelijke_map.h"
@@ -295,7 +296,7 @@ TEST_F(PdfAfdruk, ThePrintCommandAsksForThePrinterAndPrints) {
         CVensterScript script;
         script.VerwachtPrinter(QString::fromStdString(pad));
         DrukAf(Regels(100), settings, nullptr);
-        EXPECT_EQ(QStringList{kDocumentNaam}, script.documentNamen);
+        EXPECT_EQ(QStringList{"Overzicht"}, script.documentNamen); // lines without a head
     }
     // 6 points from the settings: everything on one page.
     EXPECT_EQ(1, PdfPaginas(pad));
@@ -308,6 +309,28 @@ TEST_F(PdfAfdruk, ThePrintCommandAsksForThePrinterAndPrints) {
         DrukAf(Regels(100), settings, nullptr);
     }
     EXPECT_FALSE(std::filesystem::exists(pad));
+}
+
+// The print dialog offers a Dutch file name after the listing, in the
+// documents folder, or in the home folder when there is none.
+TEST_F(PdfAfdruk, DePrintDialoogSteltEenNaamInDeDocumentenmapVoor) {
+    CMeldingRecorder recorder;
+    SchrijfAlles(map.Bestand("morvel.ini"), Fixture("settings/compleet.ini"));
+    CSettings settings(map.Bestand("morvel.ini"));
+    COmgeving thuis("HOME", map.Pad().c_str());
+    COmgeving config("XDG_CONFIG_HOME", nullptr);
+    std::filesystem::create_directory(map.Bestand("Documents"));
+    const std::string stand = Fixture("lijst_stand.txt");
+    for (const char* documenten : {"Documents/", ""}) {
+        CVensterScript script;
+        script.VerwachtPrinter(QString());
+        DrukAf(stand, settings, nullptr);
+        EXPECT_EQ(QStringList{"Stand na ronde 26 mei"}, script.documentNamen);
+        EXPECT_EQ(QStringList{QString::fromStdString(map.Bestand(documenten)) +
+                              "Stand na ronde 26 mei.pdf"},
+                  script.pdfVoorstellen);
+        std::filesystem::remove(map.Bestand("Documents"));
+    }
 }
 
 } // namespace

@@ -62,6 +62,7 @@ public:
     bool KiesPrinter(QPrinter& printer, QWidget*) override {
         Stap stap;
         documentNamen.push_back(printer.docName());
+        pdfVoorstellen.push_back(printer.outputFileName());
         if (!Volgende(Soort::Printer, stap) || stap.pad.isEmpty()) {
             return false;
         }
@@ -72,8 +73,9 @@ public:
 
     bool Klaar() const { return stappen_.empty(); }
 
-    QStringList bestandTitels; // the title of every file dialog
-    QStringList documentNamen; // the document name of every printer offered
+    QStringList bestandTitels;  // the title of every file dialog
+    QStringList documentNamen;  // the document name of every printer offered
+    QStringList pdfVoorstellen; // the file each offers for the PDF choice
 
 private:
     enum class Soort { Venster, Bestand, Printer };
