@@ -1,10 +1,13 @@
 #include "gui/configafdrukvoorkeurdlg.h"
 
+#include "gui/afdrukken.h"
 #include "gui/qttekst.h"
 #include "gui/velden.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -54,34 +57,45 @@ std::vector<CLettertypeFamilie> GeinstalleerdeLettertypen() {
 }
 
 CConfigAfdrukvoorkeurDlg::CConfigAfdrukvoorkeurDlg(CSettings& settings, QWidget* ouder)
-    : QDialog(ouder), settings_(settings), model_(settings, GeinstalleerdeLettertypen()) {
+    : QDialog(ouder), settings_(settings),
+      model_(settings, GeinstalleerdeLettertypen(),
+             VanQString(QFontInfo(LijstLettertype(settings)).family())) {
     setWindowTitle(QStringLiteral("Afdrukvoorkeur"));
     standOpNieuwePagina_ =
-        MaakConfigVak("Begin de stand op een nieuwe pagina", "standOpNieuwePagina");
+        MaakConfigVak("Begin de &stand op een nieuwe pagina", "standOpNieuwePagina");
     indelingOpNieuwePagina_ =
-        MaakConfigVak("Begin de indeling op een nieuwe pagina", "indelingOpNieuwePagina");
+        MaakConfigVak("Begin de &indeling op een nieuwe pagina", "indelingOpNieuwePagina");
     lettertypen_ = MaakLijst("lettertypen", model_.Lettertypen());
     groottes_ = MaakLijst("groottes", model_.Groottes());
-    groottes_->setAccessibleName(QStringLiteral("Grootte"));
     groottes_->setMaximumWidth(90);
+    opmerking_ = new QLabel(NaarQString(model_.Opmerking()));
+    opmerking_->setObjectName(QStringLiteral("opmerking"));
+    opmerking_->setWordWrap(true);
+    opmerking_->setVisible(!model_.Opmerking().empty());
+    lettertypen_->setAccessibleDescription(opmerking_->text());
     voorbeeld_ = new QLabel(QStringLiteral("Voorbeeld"));
     voorbeeld_->setObjectName(QStringLiteral("voorbeeld"));
     voorbeeld_->setMinimumSize(200, 80);
     voorbeeld_->setAlignment(Qt::AlignCenter);
     voorbeeld_->setFrameShape(QFrame::StyledPanel);
-    ok_ = MaakConfigKnop("OK", "ok");
+    ok_ = MaakConfigKnop("&OK", "ok");
     QPushButton* annuleren = MaakConfigKnop("&Cancel", "cancel");
 
-    auto* lijsten = new QHBoxLayout;
-    lijsten->addWidget(lettertypen_, 2);
-    lijsten->addWidget(groottes_);
-    lijsten->addWidget(voorbeeld_, 2);
+    auto* lijsten = new QGridLayout;
+    lijsten->addWidget(MaakLabel("&Lettertype:", lettertypen_), 0, 0);
+    lijsten->addWidget(MaakLabel("&Grootte:", groottes_), 0, 1);
+    lijsten->addWidget(lettertypen_, 1, 0);
+    lijsten->addWidget(groottes_, 1, 1);
+    lijsten->addWidget(voorbeeld_, 1, 2);
+    lijsten->addWidget(opmerking_, 2, 0, 1, 3);
+    lijsten->setColumnStretch(0, 2);
+    lijsten->setColumnStretch(2, 2);
+    lijsten->setRowStretch(1, 1);
     auto* venster = new QVBoxLayout(this);
     venster->addWidget(new QLabel(QStringLiteral("Bij het afdrukken van een overzicht:")));
     venster->addWidget(standOpNieuwePagina_);
     venster->addWidget(indelingOpNieuwePagina_);
     venster->addSpacing(8);
-    venster->addWidget(MaakLabel("Lettertype:", lettertypen_));
     venster->addLayout(lijsten, 1);
     venster->addLayout(KnoppenRechts({ok_, annuleren}));
     ok_->setDefault(true);

@@ -36,5 +36,6 @@ private:
     QListWidget* lettertypen_;
     QListWidget* groottes_;
     QLabel* voorbeeld_;
+    QLabel* opmerking_;
     QPushButton* ok_;
 };

@@ -1,10 +1,12 @@
 #include "gui/nieuwecompetitiedlg.h"
 
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,12 +36,15 @@ CNieuweCompetitieDlg::CNieuweCompetitieDlg(CMorvelApp& app, QWidget* ouder)
 
     identificatie_ = new QLineEdit;
     identificatie_->setObjectName(QStringLiteral("identificatie"));
-    auto* identificatieLabel = new QLabel(QStringLiteral("Identificatie:"));
+    auto* identificatieLabel = new QLabel(QStringLiteral("&Identificatie:"));
     identificatieLabel->setBuddy(identificatie_);
+    reden_ = new QLabel;
+    reden_->setObjectName(QStringLiteral("reden"));
+    reden_->setWordWrap(true);
 
-    leeg_ = new QRadioButton(QStringLiteral("Beginnen met een lege deelnemerslijst"));
+    leeg_ = new QRadioButton(QStringLiteral("&Beginnen met een lege deelnemerslijst"));
     leeg_->setObjectName(QStringLiteral("leeg"));
-    kopieer_ = new QRadioButton(QStringLiteral("Kopieer deelnemerslijst uit oude competitie"));
+    kopieer_ = new QRadioButton(QStringLiteral("Ko&pieer deelnemerslijst uit oude competitie"));
     kopieer_->setObjectName(QStringLiteral("kopieer"));
     auto* deelnemers = new QGroupBox(QString::fromUtf8("Initiële deelnemerslijst"));
     auto* deelnemersKolom = new QVBoxLayout(deelnemers);
@@ -52,22 +57,23 @@ CNieuweCompetitieDlg::CNieuweCompetitieDlg(CMorvelApp& app, QWidget* ouder)
                              model_.BeginKlasse());
     oud_ = new QGroupBox(QStringLiteral("Oude competitie"));
     auto* oudFormulier = new QFormLayout(oud_);
-    auto* oudLabel = new QLabel(QStringLiteral("Identificatie:"));
+    auto* oudLabel = new QLabel(QStringLiteral("I&dentificatie:"));
     oudLabel->setBuddy(oudeCompetitie_);
-    auto* klasseLabel = new QLabel(QStringLiteral("Beginklasse:"));
+    auto* klasseLabel = new QLabel(QStringLiteral("Begin&klasse:"));
     klasseLabel->setBuddy(beginKlasse_);
     oudFormulier->addRow(oudLabel, oudeCompetitie_);
     oudFormulier->addRow(klasseLabel, beginKlasse_);
 
-    ok_ = new QPushButton(QStringLiteral("OK"));
+    ok_ = new QPushButton(QStringLiteral("&OK"));
     ok_->setObjectName(QStringLiteral("ok"));
-    auto* afbreken = new QPushButton(QStringLiteral("Afbreken"));
+    auto* afbreken = new QPushButton(QStringLiteral("&Afbreken"));
     afbreken->setObjectName(QStringLiteral("afbreken"));
     afbreken->setAutoDefault(false);
 
-    auto* naam = new QHBoxLayout;
-    naam->addWidget(identificatieLabel);
-    naam->addWidget(identificatie_, 1);
+    auto* naam = new QGridLayout;
+    naam->addWidget(identificatieLabel, 0, 0);
+    naam->addWidget(identificatie_, 0, 1);
+    naam->addWidget(reden_, 1, 1);
     auto* knoppen = new QHBoxLayout;
     knoppen->addStretch(1);
     knoppen->addWidget(ok_);
@@ -79,7 +85,7 @@ CNieuweCompetitieDlg::CNieuweCompetitieDlg(CMorvelApp& app, QWidget* ouder)
     venster->addLayout(knoppen);
     ok_->setDefault(true);
 
-    connect(identificatie_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
+    BijWijziging(identificatie_, this, [this](const QString& tekst) {
         model_.ZetIdentificatie(VanQString(tekst));
         Toon();
     });
@@ -106,6 +112,9 @@ void CNieuweCompetitieDlg::Toon() {
     }
     oud_->setEnabled(model_.OudeCompetitieAan());
     ok_->setEnabled(model_.OkAan());
+    const QString reden = NaarQString(model_.OkReden());
+    reden_->setText(reden);
+    identificatie_->setAccessibleDescription(reden);
 }
 
 void CNieuweCompetitieDlg::Ok() {

@@ -8,6 +8,7 @@
 class CMorvelApp;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -26,6 +27,7 @@ private:
 
     CNieuweCompetitieVenster model_;
     QLineEdit* identificatie_;
+    QLabel* reden_;
     QRadioButton* leeg_;
     QRadioButton* kopieer_;
     QGroupBox* oud_;

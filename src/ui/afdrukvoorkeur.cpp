@@ -29,7 +29,8 @@ std::string GrootteTekst(int32_t tienden) {
 }
 
 CAfdrukvoorkeurVenster::CAfdrukvoorkeurVenster(const CSettings& settings,
-                                               const std::vector<CLettertypeFamilie>& families)
+                                               const std::vector<CLettertypeFamilie>& families,
+                                               const std::string& gebruikt)
     : standOpNieuwePagina_(settings.StandOpNieuwePagina() != 0),
       indelingOpNieuwePagina_(settings.IndelingOpNieuwePagina() != 0),
       lettertypen_(VasteBreedteLettertypen(families)) {
@@ -41,6 +42,22 @@ CAfdrukvoorkeurVenster::CAfdrukvoorkeurVenster(const CSettings& settings,
         if (BegintMetZonderHoofdletters(lettertypen_[i].c_str(), gekozen.c_str())) {
             lettertype_ = static_cast<int>(i);
             break;
+        }
+    }
+    if (lettertype_ < 0 && !gebruikt.empty()) {
+        auto plaats = std::find_if(lettertypen_.begin(), lettertypen_.end(),
+                                   [&gebruikt](const std::string& naam) {
+                                       return VergelijkZonderHoofdletters(naam, gebruikt) >= 0;
+                                   });
+        if (plaats == lettertypen_.end() || !GelijkZonderHoofdletters(*plaats, gebruikt)) {
+            plaats = lettertypen_.insert(plaats, gebruikt);
+        }
+        lettertype_ = static_cast<int>(plaats - lettertypen_.begin());
+        // A stored font that is installed without calling itself monospaced
+        // is the one printing uses: nothing to say then.
+        if (!BegintMetZonderHoofdletters(gebruikt.c_str(), gekozen.c_str())) {
+            opmerking_ = Formatteer("'%s' is niet ge\xEFnstalleerd; het afdrukken gebruikt '%s'.",
+                                    gekozen.c_str(), plaats->c_str());
         }
     }
     const int32_t grootte = settings.LetterGrootte();

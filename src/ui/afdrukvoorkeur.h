@@ -28,9 +28,13 @@ class CAfdrukvoorkeurVenster {
 public:
     // Opening: the boxes and lists from the settings; the first font that
     // begins with "Lettertype" (ignoring case) and the size of
-    // "LetterGrootte" are selected, when they are there.
+    // "LetterGrootte" are selected, when they are there. Without such a font
+    // `gebruikt`, the family that printing takes in its place, is selected
+    // (and listed when it is not: not every monospaced font says so), and the
+    // window says so under the list.
     CAfdrukvoorkeurVenster(const CSettings& settings,
-                           const std::vector<CLettertypeFamilie>& families);
+                           const std::vector<CLettertypeFamilie>& families,
+                           const std::string& gebruikt = "");
 
     bool StandOpNieuwePagina() const { return standOpNieuwePagina_; }
     bool IndelingOpNieuwePagina() const { return indelingOpNieuwePagina_; }
@@ -48,6 +52,9 @@ public:
     // only while chosen).
     std::string GekozenLettertype() const;
     int32_t GekozenGrootte() const;
+    // The line under the font list: why a font other than "Lettertype" is
+    // selected (empty when it is the stored one).
+    const std::string& Opmerking() const { return opmerking_; }
 
     // "OK" is enabled only while a font and a size are chosen.
     bool OkAan() const { return lettertype_ >= 0 && grootte_ >= 0; }
@@ -62,4 +69,5 @@ private:
     std::vector<std::string> groottes_;
     int lettertype_ = -1;
     int grootte_ = -1;
+    std::string opmerking_;
 };

@@ -18,7 +18,10 @@ public:
     void ZetIdentificatie(const std::string& tekst) { identificatie_ = tekst; }
     const std::string& Identificatie() const { return identificatie_; }
     // "OK" is enabled for a name that can be a new competition.
-    bool OkAan() const { return NieuweNaamFout(identificatie_, oudeCompetities_).empty(); }
+    bool OkAan() const { return OkReden().empty(); }
+    // Why "OK" is disabled, shown under the field (empty while it is enabled):
+    // no name yet, a forbidden character or an existing competition.
+    std::string OkReden() const { return NieuweNaamFout(identificatie_, oudeCompetities_); }
 
     // "Beginnen met een lege deelnemerslijst" or "Kopieer deelnemerslijst uit
     // oude competitie"; the group "Oude competitie" only with the second.

@@ -2,6 +2,7 @@
 // How a test works a window as its user does: the labels and the fields they
 // name, keys on the widget that has the focus, mnemonics and Tab.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -51,4 +52,12 @@ inline void TabNaar(QWidget* doel) {
         Toets(Qt::Key_Tab);
     }
     ASSERT_EQ(doel, QApplication::focusWidget()) << doel->objectName().toStdString();
+}
+
+// Puts `tekst` into a field as a screen reader, dictation or voice control
+// does: through the accessibility interface, without a key.
+inline void ZetToegankelijkeTekst(QWidget* veld, const QString& tekst) {
+    QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(veld);
+    ASSERT_NE(nullptr, toegang) << veld->objectName().toStdString();
+    toegang->setText(QAccessible::Value, tekst);
 }

@@ -3,6 +3,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "bediening.h"
 #include "gui/morveldlg.h"
 #include "gui/nieuwecompetitiedlg.h"
 #include "melding_recorder.h"
@@ -93,11 +94,40 @@ TEST_F(NieuweCompetitieDlg, LabelsAndTexts) {
         }
     }
     labels.sort();
-    EXPECT_EQ((QStringList{"Beginklasse:=beginKlasse", "Identificatie:=identificatie",
-                           "Identificatie:=oudeCompetitie"}),
+    EXPECT_EQ((QStringList{"&Identificatie:=identificatie", "Begin&klasse:=beginKlasse",
+                           "I&dentificatie:=oudeCompetitie"}),
               labels);
     EXPECT_TRUE(venster.findChild<QPushButton*>("ok")->isDefault());
-    EXPECT_EQ(QString("Afbreken"), venster.findChild<QPushButton*>("afbreken")->text());
+    EXPECT_EQ(QString("&Afbreken"), venster.findChild<QPushButton*>("afbreken")->text());
+}
+
+// Text put in by dictation or a screen reader counts as typed, and the line
+// under the field says why "OK" is disabled.
+TEST_F(NieuweCompetitieDlg, SaysWhyOkIsDisabledWhateverPutTheTextIn) {
+    CNieuweCompetitieDlg venster(*app);
+    auto* veld = venster.findChild<QLineEdit*>("identificatie");
+    auto* reden = venster.findChild<QLabel*>("reden");
+    auto* ok = venster.findChild<QPushButton*>("ok");
+    EXPECT_EQ(QString("Geef de nieuwe competitie een identificatie."), reden->text());
+    const std::pair<const char*, const char*> gevallen[] = {
+        {"voorjaar", "De competitie 'Voorjaar' bestaat al."},
+        {"najaar/2026", "De identificatie mag geen '/', ':', '\\' of onzichtbare tekens bevatten."},
+        {"Najaar 2026", ""},
+        {"", "Geef de nieuwe competitie een identificatie."},
+    };
+    for (bool toegankelijk : {true, false}) {
+        for (const auto& [tekst, waarom] : gevallen) {
+            if (toegankelijk) {
+                ZetToegankelijkeTekst(veld, QString::fromUtf8(tekst));
+            } else {
+                veld->setText(QString::fromUtf8(tekst));
+            }
+            EXPECT_EQ(tekst, venster.Model().Identificatie());
+            EXPECT_EQ(QString::fromUtf8(waarom), reden->text()) << tekst;
+            EXPECT_EQ(QString::fromUtf8(waarom), veld->accessibleDescription()) << tekst;
+            EXPECT_EQ(*waarom == '\0', ok->isEnabled()) << tekst;
+        }
+    }
 }
 
 } // namespace

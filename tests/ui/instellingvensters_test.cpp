@@ -3,6 +3,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "base/witruimte.h"
 #include "melding_recorder.h"
 #include "settings/settings.h"
 #include "tijdelijke_map.h"
@@ -177,6 +178,40 @@ TEST_F(InstellingVensters, PrintPreferencesSelectStoreAndNeedBothChoices) {
     EXPECT_EQ(-1, zonder.Ok(*settings));
     EXPECT_EQ(1, settings->StandOpNieuwePagina());
     EXPECT_EQ("Courier New", settings->Lettertype());
+    EXPECT_EQ("", zonder.Opmerking());
+}
+
+// Without the stored font the family that printing takes in its place is
+// chosen, listed when the platform does not call it monospaced, and named.
+TEST_F(InstellingVensters, PrintPreferencesChooseTheFontPrintingUsesInsteadOfAMissingOne) {
+    const std::vector<CLettertypeFamilie> families = {{"DejaVu Sans Mono", true},
+                                                      {"Liberation Mono", true}};
+    settings->SetLettertype("Courier New");
+    struct CGeval {
+        const char* gebruikt;
+        std::vector<std::string> lijst;
+    };
+    const CGeval gevallen[] = {
+        {"Liberation Mono", {"DejaVu Sans Mono", "Liberation Mono"}},
+        {"liberation mono", {"DejaVu Sans Mono", "Liberation Mono"}},
+        {"Noto Sans Mono", {"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"}},
+        {"Andale Mono", {"Andale Mono", "DejaVu Sans Mono", "Liberation Mono"}},
+    };
+    for (const CGeval& g : gevallen) {
+        CAfdrukvoorkeurVenster venster(*settings, families, g.gebruikt);
+        EXPECT_EQ(g.lijst, venster.Lettertypen()) << g.gebruikt;
+        ASSERT_TRUE(venster.OkAan()) << g.gebruikt;
+        const std::string gekozen = venster.GekozenLettertype();
+        EXPECT_TRUE(GelijkZonderHoofdletters(g.gebruikt, gekozen)) << gekozen;
+        EXPECT_EQ("'Courier New' is niet ge\xEFnstalleerd; het afdrukken gebruikt '" + gekozen +
+                      "'.",
+                  venster.Opmerking());
+    }
+    CAfdrukvoorkeurVenster venster(*settings, families, "Noto Sans Mono");
+    ASSERT_EQ(0, venster.Ok(*settings));
+    EXPECT_EQ("Noto Sans Mono", settings->Lettertype());
+    // The stored font is one of the list: no remark.
+    EXPECT_EQ("", CAfdrukvoorkeurVenster(*settings, families, "Noto Sans Mono").Opmerking());
 }
 
 // --- HTML uitvoer ---
@@ -208,15 +243,16 @@ constexpr UploadMethode kFtp = UploadMethode::Ftp;
 constexpr UploadMethode kFtps = UploadMethode::Ftps;
 constexpr UploadMethode kSftp = UploadMethode::Sftp;
 
-INSTANTIATE_TEST_SUITE_P(Modi, HtmlUploadRegel,
-                         ::testing::Values(CUploadRegel{{0, 0, 0, 0, 0}, kFtp, false, true, false},
-                                           CUploadRegel{{0, 0, 0, 0, 0}, kSftp, false, false, false},
-                                           CUploadRegel{{0, 0, 0, 0, 0}, kFtps, false, true, false},
-                                           CUploadRegel{{1, 1, 1, 1, 1}, kFtp, false, true, false},
-                                           CUploadRegel{{0, 0, 0, 2, 0}, kFtp, true, true, false},
-                                           CUploadRegel{{0, 0, 0, 0, 2}, kFtp, true, true, false},
-                                           CUploadRegel{{0, 0, 0, 2, 0}, kFtps, true, true, true},
-                                           CUploadRegel{{2, 0, 1, 0, 1}, kSftp, true, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Modi, HtmlUploadRegel,
+    ::testing::Values(CUploadRegel{{0, 0, 0, 0, 0}, kFtp, false, true, false},
+                      CUploadRegel{{0, 0, 0, 0, 0}, kSftp, false, false, false},
+                      CUploadRegel{{0, 0, 0, 0, 0}, kFtps, false, true, false},
+                      CUploadRegel{{1, 1, 1, 1, 1}, kFtp, false, true, false},
+                      CUploadRegel{{0, 0, 0, 2, 0}, kFtp, true, true, false},
+                      CUploadRegel{{0, 0, 0, 0, 2}, kFtp, true, true, false},
+                      CUploadRegel{{0, 0, 0, 2, 0}, kFtps, true, true, true},
+                      CUploadRegel{{2, 0, 1, 0, 1}, kSftp, true, false, false}));
 
 TEST_F(InstellingVensters, EveryStoredMethodIsKeptAndFtpsIsOneOfThem) {
     const std::pair<const char*, UploadMethode> gevallen[] = {
