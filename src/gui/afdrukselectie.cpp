@@ -13,13 +13,16 @@ CAfdrukSelectie::CAfdrukSelectie(bool uitslag, bool stand, QWidget* ouder) : QDi
         box->setChecked(aan);
         return box;
     };
-    uitslag_ = vak("Uitslag laatste ronde", "uitslag", uitslag);
-    stand_ = vak("Huidige stand", "stand", stand);
-    QCheckBox* indeling = vak("Nieuwe indeling", "indeling", true);
+    uitslag_ = vak("&Uitslag laatste ronde", "uitslag", uitslag);
+    stand_ = vak("Huidige &stand", "stand", stand);
+    QCheckBox* indeling = vak("Nieuwe &indeling", "indeling", true);
     indeling->setEnabled(false); // always printed
     auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    // The words of the windows around it, whatever Qt's translation says.
     knoppen->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-    knoppen->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("annuleren"));
+    knoppen->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    knoppen->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("afbreken"));
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Afbreken"));
     auto* venster = new QVBoxLayout(this);
     venster->addWidget(uitslag_);
     venster->addWidget(stand_);

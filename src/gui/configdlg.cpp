@@ -24,13 +24,13 @@ CConfigDlg::CConfigDlg(CSettings& settings, QWidget* ouder) : QDialog(ouder), se
     };
     // Two columns: the first four buttons on the left, the other three on the right.
     const CKnop knoppen[] = {
-        {"Paden", "paden", &CConfigDlg::Open<CConfigPadenDlg>},
-        {"Afdrukvoorkeur", "afdrukvoorkeur", &CConfigDlg::Open<CConfigAfdrukvoorkeurDlg>},
-        {"Puntenformule", "puntenformule", &CConfigDlg::Open<CConfigPuntenDlg>},
-        {"Klasseformule", "klasseformule", &CConfigDlg::Open<CConfigKlasseDlg>},
-        {"Indeling", "indeling", &CConfigDlg::Open<CConfigIndelingDlg>},
-        {"HTML uitvoer", "html", &CConfigDlg::Open<CConfigHtmlDlg>},
-        {"Voorgift / Komi", "voorgift", &CConfigDlg::Open<CConfigVoorgiftDlg>},
+        {"&Paden", "paden", &CConfigDlg::Open<CConfigPadenDlg>},
+        {"&Afdrukvoorkeur", "afdrukvoorkeur", &CConfigDlg::Open<CConfigAfdrukvoorkeurDlg>},
+        {"P&untenformule", "puntenformule", &CConfigDlg::Open<CConfigPuntenDlg>},
+        {"&Klasseformule", "klasseformule", &CConfigDlg::Open<CConfigKlasseDlg>},
+        {"&Indeling", "indeling", &CConfigDlg::Open<CConfigIndelingDlg>},
+        {"&HTML uitvoer", "html", &CConfigDlg::Open<CConfigHtmlDlg>},
+        {"&Voorgift / Komi", "voorgift", &CConfigDlg::Open<CConfigVoorgiftDlg>},
     };
     auto* raster = new QGridLayout;
     int plaats = 0;
@@ -41,7 +41,7 @@ CConfigDlg::CConfigDlg(CSettings& settings, QWidget* ouder) : QDialog(ouder), se
         connect(knop, &QPushButton::clicked, this, k.open);
         ++plaats;
     }
-    QPushButton* sluiten = MaakConfigKnop("Sluiten", "sluiten");
+    QPushButton* sluiten = MaakConfigKnop("&Sluiten", "sluiten");
     auto* onder = new QHBoxLayout;
     onder->addStretch(1);
     onder->addWidget(sluiten);

@@ -42,9 +42,9 @@ struct CTestVeld {
     const char* naam;
 };
 
-constexpr CTestVeld kTestVelden[] = {{"(W)inst:", "testW"},  {"(V)erlies:", "testV"},
-                                     {"(J)igo's:", "testJ"}, {"(P)artijen:", "testP"},
-                                     {"(R)onde:", "testR"},  {"(K)lasse:", "testK"}};
+constexpr CTestVeld kTestVelden[] = {{"(&W)inst:", "testW"},  {"(&V)erlies:", "testV"},
+                                     {"(&J)igo's:", "testJ"}, {"(&P)artijen:", "testP"},
+                                     {"(&R)onde:", "testR"},  {"(&K)lasse:", "testK"}};
 
 } // namespace
 
@@ -92,17 +92,17 @@ CConfigFormuleDlg::CConfigFormuleDlg(CSettings& settings, EFormuleSoort soort, Q
 
     naam_ = new CFormuleNaamLijst;
     naam_->setObjectName(QStringLiteral("formulenaam"));
-    actief_ = MaakConfigVak("Gebruik deze formule", "actief");
+    actief_ = MaakConfigVak("&Gebruik deze formule", "actief");
     auto* formulier = new QFormLayout;
-    formulier->addRow(MaakLabel("Formulenaam:", naam_), naam_);
+    formulier->addRow(MaakLabel("&Formulenaam:", naam_), naam_);
     formulier->addRow(actief_);
     BouwFormuleVelden(*formulier);
 
-    nieuw_ = MaakConfigKnop("Nieuw", "nieuw");
+    nieuw_ = MaakConfigKnop("&Nieuw", "nieuw");
     test_ = MaakConfigKnop("&Test", "test");
-    verwijderen_ = MaakConfigKnop("Verwijderen", "verwijderen");
-    ok_ = MaakConfigKnop(voorgift ? "OK" : "&Ok", "ok");
-    cancel_ = MaakConfigKnop(voorgift ? "Cancel" : "&Cancel", "cancel");
+    verwijderen_ = MaakConfigKnop("Verwij&deren", "verwijderen");
+    ok_ = MaakConfigKnop(voorgift ? "&OK" : "&Ok", "ok");
+    cancel_ = MaakConfigKnop("&Cancel", "cancel");
     auto* knoppen = new QHBoxLayout;
     const std::vector<QPushButton*> volgorde =
         voorgift ? std::vector<QPushButton*>{nieuw_, verwijderen_, test_}
@@ -129,10 +129,11 @@ CConfigFormuleDlg::CConfigFormuleDlg(CSettings& settings, EFormuleSoort soort, Q
         model_.ZetActief(aan);
         Toon();
     });
-    connect(formule_, &QLineEdit::textEdited, this,
-            [this](const QString& tekst) { model_.ZetFormule(EVeld::Formule, VanQString(tekst)); });
+    BijWijziging(formule_, this, [this](const QString& tekst) {
+        model_.ZetFormule(EVeld::Formule, VanQString(tekst));
+    });
     if (komi_) {
-        connect(komi_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
+        BijWijziging(komi_, this, [this](const QString& tekst) {
             model_.ZetFormule(EVeld::Komi, VanQString(tekst));
         });
     }
@@ -147,8 +148,9 @@ CConfigFormuleDlg::CConfigFormuleDlg(CSettings& settings, EFormuleSoort soort, Q
     }
     for (size_t i = 0; i < testVelden_.size(); ++i) {
         if (testVelden_[i]) {
-            connect(testVelden_[i], &QLineEdit::textEdited, this,
-                    [this, i](const QString& tekst) { model_.ZetTestVeld(i, VanQString(tekst)); });
+            BijWijziging(testVelden_[i], this, [this, i](const QString& tekst) {
+                model_.ZetTestVeld(i, VanQString(tekst));
+            });
         }
     }
     connect(nieuw_, &QPushButton::clicked, this, [this] {
@@ -181,8 +183,8 @@ void CConfigFormuleDlg::BouwFormuleVelden(QFormLayout& formulier) {
     switch (model_.Soort()) {
     case EFormuleSoort::Punten:
         formule_ = MaakFormuleVeld("formule");
-        formulier.addRow(MaakLabel("Formule:", formule_), formule_);
-        vlag_ = MaakConfigVak("Bereken de punten als gemiddeld over de rondes", "middelen");
+        formulier.addRow(MaakLabel("For&mule:", formule_), formule_);
+        vlag_ = MaakConfigVak("&Bereken de punten als gemiddeld over de rondes", "middelen");
         formulier.addRow(vlag_);
         break;
     case EFormuleSoort::Klasse:
@@ -190,16 +192,16 @@ void CConfigFormuleDlg::BouwFormuleVelden(QFormLayout& formulier) {
         geval_->setObjectName(QStringLiteral("geval"));
         geval_->addItems(
             {QStringLiteral("Winst"), QStringLiteral("Verlies"), QStringLiteral("Jigo")});
-        formulier.addRow(MaakLabel("In geval van:", geval_), geval_);
+        formulier.addRow(MaakLabel("&In geval van:", geval_), geval_);
         formule_ = MaakFormuleVeld("nieuweKlasse");
-        formulier.addRow(MaakLabel("Nieuwe klasse:", formule_), formule_);
+        formulier.addRow(MaakLabel("Ni&euwe klasse:", formule_), formule_);
         break;
     case EFormuleSoort::Voorgift:
         formule_ = MaakFormuleVeld("voorgift");
-        formulier.addRow(MaakLabel("Voorgift:", formule_), formule_);
+        formulier.addRow(MaakLabel("&Voorgift:", formule_), formule_);
         komi_ = MaakFormuleVeld("komi");
-        formulier.addRow(MaakLabel("Komi:", komi_), komi_);
-        vlag_ = MaakConfigVak("Extra ½ komi voor wit", "extraHalfKomi");
+        formulier.addRow(MaakLabel("&Komi:", komi_), komi_);
+        vlag_ = MaakConfigVak("&Extra ½ komi voor wit", "extraHalfKomi");
         formulier.addRow(vlag_);
         break;
     }
@@ -207,6 +209,7 @@ void CConfigFormuleDlg::BouwFormuleVelden(QFormLayout& formulier) {
 
 QWidget* CConfigFormuleDlg::BouwTest() {
     auto* groep = new QGroupBox(QStringLiteral("Test"));
+    groep->setProperty("handleiding", QStringLiteral("formuletest"));
     auto* kolom = new QVBoxLayout(groep);
     if (model_.Soort() == EFormuleSoort::Voorgift) {
         tabel_ = new CMultiLineListBox;
@@ -219,12 +222,14 @@ QWidget* CConfigFormuleDlg::BouwTest() {
         koppen_->VoegToe("Komi", "kopKomi", CKolomKoppen::ESoort::Tekst);
         tabel_->ZetKolomBreedtes({16, 10});
         melding_ = MaakUitvoerVeld("melding");
-        melding_->setAccessibleName(QStringLiteral("Melding"));
+        auto* meldingRegel = new QHBoxLayout;
+        meldingRegel->addWidget(MaakLabel("Melding:", melding_));
+        meldingRegel->addWidget(melding_, 1);
         kolom->setSpacing(0);
         kolom->addWidget(koppen_);
         kolom->addWidget(tabel_, 1);
         kolom->addSpacing(6);
-        kolom->addWidget(melding_);
+        kolom->addLayout(meldingRegel);
         return groep;
     }
     auto* velden = new QFormLayout;

@@ -25,11 +25,11 @@ struct CBestandLijst {
     const char* naam;
 };
 
-constexpr CBestandLijst kBestandLijsten[] = {{"Uitslag laatste ronde:", "uitslag"},
-                                             {"Alle uitslagen:", "uitslagen"},
-                                             {"Stand:", "stand"},
-                                             {"Indeling nieuwe ronde:", "indeling"},
-                                             {"Klassenverloop (grafiek):", "klassenverloop"}};
+constexpr CBestandLijst kBestandLijsten[] = {{"&Uitslag laatste ronde:", "uitslag"},
+                                             {"A&lle uitslagen:", "uitslagen"},
+                                             {"&Stand:", "stand"},
+                                             {"&Indeling nieuwe ronde:", "indeling"},
+                                             {"&Klassenverloop (grafiek):", "klassenverloop"}};
 
 QComboBox* MaakBestandLijst(const char* naam, int32_t modus) {
     auto* lijst = new QComboBox;
@@ -62,11 +62,11 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
         bestandFormulier->addRow(MaakLabel(kBestandLijsten[i].label, bestanden_[i]), bestanden_[i]);
     }
 
-    ftp_ = MaakKeuze("FTP", "ftp");
+    ftp_ = MaakKeuze("&FTP", "ftp");
     ftps_ = MaakKeuze("FTPS (&TLS)", "ftps");
     ftps_->setAccessibleName(QStringLiteral("FTPS"));
     ftps_->setAccessibleDescription(QStringLiteral("FTP met een versleutelde verbinding (TLS)"));
-    sftp_ = MaakKeuze("SFTP", "sftp");
+    sftp_ = MaakKeuze("SFT&P", "sftp");
     switch (model_.Methode()) {
     case UploadMethode::Sftp:
         sftp_->setChecked(true);
@@ -81,11 +81,10 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     server_ = MaakConfigVeld("server");
     server_->setMinimumWidth(240);
     poort_ = MaakConfigVeld("poort");
-    poort_->setAccessibleName(QStringLiteral("Poort"));
     poort_->setMaximumWidth(70);
     poort_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), poort_));
-    passief_ = MaakConfigVak("Gebruik passieve mode (firewall vriendelijk)", "passief");
+    passief_ = MaakConfigVak("Gebruik passieve &mode (firewall vriendelijk)", "passief");
     gebruikersnaam_ = MaakConfigVeld("gebruikersnaam");
     wachtwoord_ = MaakConfigVeld("wachtwoord");
     wachtwoord_->setEchoMode(QLineEdit::Password);
@@ -97,9 +96,9 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     certificaat_->setPlaceholderText(QStringLiteral("leeg: de certificaten van het systeem"));
     bladeren_ = MaakConfigKnop("&Bladeren...", "bladeren");
     bladeren_->setAccessibleName(QStringLiteral("Certificaatbestand kiezen"));
-    competitieId_ = MaakConfigVak("Competitie-id aan pad toevoegen", "competitieId");
+    competitieId_ = MaakConfigVak("Competitie-id aa&n pad toevoegen", "competitieId");
     automatischAfsluiten_ =
-        MaakConfigVak("Voortgangsvenster sluiten na foutloze verwerking", "automatischAfsluiten");
+        MaakConfigVak("Voortgangsv&enster sluiten na foutloze verwerking", "automatischAfsluiten");
 
     auto* methode = new QHBoxLayout;
     methode->addWidget(ftp_);
@@ -108,15 +107,16 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     methode->addStretch(1);
     auto* serverRegel = new QHBoxLayout;
     serverRegel->addWidget(server_, 1);
+    serverRegel->addWidget(MaakLabel("Poo&rt:", poort_));
     serverRegel->addWidget(poort_);
     auto* ftpGroep = new QGroupBox(QStringLiteral("FTP parameters"));
     auto* ftpFormulier = new QFormLayout(ftpGroep);
     ftpFormulier->addRow(MaakLabel("Methode", ftp_), methode);
-    ftpFormulier->addRow(MaakLabel("Server / poort", server_), serverRegel);
+    ftpFormulier->addRow(MaakLabel("Ser&ver / poort", server_), serverRegel);
     ftpFormulier->addRow(passief_);
-    ftpFormulier->addRow(MaakLabel("Gebruikersnaam", gebruikersnaam_), gebruikersnaam_);
-    ftpFormulier->addRow(MaakLabel("Wachtwoord", wachtwoord_), wachtwoord_);
-    ftpFormulier->addRow(MaakLabel("Pad op de server", remoteDirectory_), remoteDirectory_);
+    ftpFormulier->addRow(MaakLabel("&Gebruikersnaam", gebruikersnaam_), gebruikersnaam_);
+    ftpFormulier->addRow(MaakLabel("&Wachtwoord", wachtwoord_), wachtwoord_);
+    ftpFormulier->addRow(MaakLabel("Pa&d op de server", remoteDirectory_), remoteDirectory_);
     auto* certificaatRegel = new QHBoxLayout;
     certificaatRegel->addWidget(certificaat_, 1);
     certificaatRegel->addWidget(bladeren_);
@@ -124,8 +124,8 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     ftpFormulier->addRow(competitieId_);
     ftpFormulier->addRow(automatischAfsluiten_);
 
-    QPushButton* ok = MaakConfigKnop("OK", "ok");
-    QPushButton* afbreken = MaakConfigKnop("Afbreken", "afbreken");
+    QPushButton* ok = MaakConfigKnop("&OK", "ok");
+    QPushButton* afbreken = MaakConfigKnop("&Afbreken", "afbreken");
     auto* venster = new QVBoxLayout(this);
     venster->addWidget(bestandGroep);
     venster->addWidget(ftpGroep);
@@ -156,8 +156,7 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
         });
     }
     auto tekst = [this](QLineEdit* veld, std::string CHtmlVenster::*doel) {
-        connect(veld, &QLineEdit::textEdited, this,
-                [this, doel](const QString& t) { model_.*doel = VanQString(t); });
+        BijWijziging(veld, this, [this, doel](const QString& t) { model_.*doel = VanQString(t); });
     };
     tekst(server_, &CHtmlVenster::server);
     tekst(poort_, &CHtmlVenster::poort);
@@ -165,8 +164,8 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     tekst(remoteDirectory_, &CHtmlVenster::remoteDirectory);
     tekst(certificaat_, &CHtmlVenster::certificaat);
     connect(bladeren_, &QPushButton::clicked, this, &CConfigHtmlDlg::KiesCertificaat);
-    connect(wachtwoord_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { model_.ZetWachtwoord(VanQString(t)); });
+    BijWijziging(wachtwoord_, this,
+                 [this](const QString& t) { model_.ZetWachtwoord(VanQString(t)); });
     auto vak = [this](QCheckBox* v, bool CHtmlVenster::*doel) {
         connect(v, &QCheckBox::toggled, this, [this, doel](bool aan) { model_.*doel = aan; });
     };

@@ -64,9 +64,9 @@ CConfigIndelingDlg::CConfigIndelingDlg(CSettings& settings, QWidget* ouder)
                 // after the part of the label it answers.
                 auto* regel = new QHBoxLayout;
                 regel->addWidget(velden_[i]);
+                regel->addWidget(MaakLabel("bo&ven:", velden_[i + 1]));
                 regel->addWidget(velden_[i + 1]);
                 regel->addStretch(1);
-                velden_[i + 1]->setAccessibleName(QStringLiteral("Penalty boven de grens"));
                 formulier->addRow(MaakLabel(parameter.label, veld), regel);
             } else {
                 formulier->addRow(MaakLabel(parameter.label, veld), veld);

@@ -16,7 +16,7 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
     : QDialog(ouder), settings_(settings) {
     setWindowTitle(QStringLiteral("Paden"));
     dataPad_ = MaakConfigVeld("dataPad");
-    makeBackup_ = MaakConfigVak("Maak automatisch een backup van de bestanden", "makeBackup");
+    makeBackup_ = MaakConfigVak("&Maak automatisch een backup van de bestanden", "makeBackup");
     backupPad_ = MaakConfigVeld("backupPad");
     spreadSheet_ = MaakConfigVeld("spreadSheet");
     geschiedenis_ = new QSpinBox;
@@ -29,11 +29,11 @@ CConfigPadenDlg::CConfigPadenDlg(CSettings& settings, QWidget* ouder)
     QPushButton* annuleren = MaakConfigKnop("&Cancel", "cancel");
 
     auto* formulier = new QFormLayout;
-    formulier->addRow(MaakLabel("Data pad:", dataPad_), dataPad_);
+    formulier->addRow(MaakLabel("&Data pad:", dataPad_), dataPad_);
     formulier->addRow(makeBackup_);
-    formulier->addRow(MaakLabel("Backup pad:", backupPad_), backupPad_);
-    formulier->addRow(MaakLabel("Spreadsheet:", spreadSheet_), spreadSheet_);
-    formulier->addRow(MaakLabel("Geschiedenis:", geschiedenis_), geschiedenis_);
+    formulier->addRow(MaakLabel("&Backup pad:", backupPad_), backupPad_);
+    formulier->addRow(MaakLabel("&Spreadsheet:", spreadSheet_), spreadSheet_);
+    formulier->addRow(MaakLabel("&Geschiedenis:", geschiedenis_), geschiedenis_);
     auto* venster = new QVBoxLayout(this);
     venster->addLayout(formulier);
     venster->addLayout(KnoppenRechts({ok, annuleren}));

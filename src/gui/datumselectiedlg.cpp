@@ -1,6 +1,7 @@
 #include "gui/datumselectiedlg.h"
 
 #include "gui/qttekst.h"
+#include "gui/velden.h"
 #include "gui/vensteropener.h"
 
 #include <QButtonGroup>
@@ -20,22 +21,19 @@ namespace {
 struct CLijstWidget {
     EDatumLijst lijst;
     const char* naam;
-    const char* toegankelijk; // the name a screen reader gives a list without a label
+    const char* label; // UTF-8, with its mnemonic
 };
 
 const CLijstWidget kLijsten[kAantalDatumLijsten] = {
-    {EDatumLijst::Dag, "dag", "dag"},
-    {EDatumLijst::Maand, "maand", "maand"},
-    {EDatumLijst::Jaar, "jaar", "jaar"},
-    {EDatumLijst::AantalKolommen, "aantalKolommen", "aantal kolommen"},
-    {EDatumLijst::AantalDagen, "aantalDagen", "aantal dagen"},
+    {EDatumLijst::Dag, "dag", "&Datum eerstvolgende ronde:"},
+    {EDatumLijst::Maand, "maand", "&maand:"},
+    {EDatumLijst::Jaar, "jaar", "&jaar:"},
+    {EDatumLijst::AantalKolommen, "aantalKolommen", "Aantal &kolommen:"},
+    {EDatumLijst::AantalDagen, "aantalDagen", "aa&ntal:"},
 };
 
-QLabel* Label(const char* tekst, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromUtf8(tekst));
-    label->setBuddy(buddy);
-    return label;
-}
+// The longest lists (31 days, 99 columns) open at most this many rows high.
+constexpr int kZichtbareRegels = 15;
 
 } // namespace
 
@@ -46,11 +44,10 @@ DatumSelectieDlg::DatumSelectieDlg(CDatumSelectie& model, QWidget* ouder)
     for (const CLijstWidget& l : kLijsten) {
         auto* lijst = new QComboBox;
         lijst->setObjectName(QString::fromUtf8(l.naam));
-        lijst->setAccessibleName(QString::fromUtf8(l.toegankelijk));
         for (const std::string& tekst : model_.Lijst(l.lijst).teksten) {
             lijst->addItem(NaarQString(tekst));
         }
-        lijst->setMaxVisibleItems(12);
+        lijst->setMaxVisibleItems(kZichtbareRegels);
         connect(lijst, &QComboBox::currentIndexChanged, this, [this, l](int index) {
             model_.Kies(l.lijst, index);
             Toon();
@@ -58,18 +55,19 @@ DatumSelectieDlg::DatumSelectieDlg(CDatumSelectie& model, QWidget* ouder)
         lijsten_[static_cast<size_t>(l.lijst)] = lijst;
     }
     auto Lijst = [this](EDatumLijst l) { return lijsten_[static_cast<size_t>(l)]; };
+    auto Label = [this](EDatumLijst l) {
+        return MaakLabel(kLijsten[static_cast<size_t>(l)].label, lijsten_[static_cast<size_t>(l)]);
+    };
 
     weekdag_ = new QLineEdit;
     weekdag_->setObjectName(QStringLiteral("weekdag"));
-    weekdag_->setAccessibleName(QStringLiteral("weekdag"));
     weekdag_->setReadOnly(true);
-    weekdag_->setFocusPolicy(Qt::NoFocus);
     weekdag_->setMinimumWidth(
         weekdag_->fontMetrics().horizontalAdvance(QStringLiteral("donderdag")) + 16);
 
-    vastAantalDagen_ = new QRadioButton(QStringLiteral("Na een vast aantal dagen"));
+    vastAantalDagen_ = new QRadioButton(QStringLiteral("Na een &vast aantal dagen"));
     vastAantalDagen_->setObjectName(QStringLiteral("vastAantalDagen"));
-    vasteWeken_ = new QRadioButton(QStringLiteral("Vaste weken van de maand"));
+    vasteWeken_ = new QRadioButton(QStringLiteral("Vaste w&eken van de maand"));
     vasteWeken_->setObjectName(QStringLiteral("vasteWeken"));
     auto* methode = new QButtonGroup(this);
     methode->addButton(vastAantalDagen_);
@@ -86,7 +84,7 @@ DatumSelectieDlg::DatumSelectieDlg(CDatumSelectie& model, QWidget* ouder)
     auto* weken = new QVBoxLayout;
     weken->setContentsMargins(24, 0, 0, 0);
     for (int week = 0; week < kAantalWeken; ++week) {
-        auto* box = new QCheckBox(QString::fromUtf8("%1e week van de maand").arg(week + 1));
+        auto* box = new QCheckBox(QString::fromUtf8("&%1e week van de maand").arg(week + 1));
         box->setObjectName(QStringLiteral("week%1").arg(week + 1));
         connect(box, &QCheckBox::clicked, this, [this, week](bool aan) {
             model_.ZetWeek(week, aan);
@@ -96,29 +94,32 @@ DatumSelectieDlg::DatumSelectieDlg(CDatumSelectie& model, QWidget* ouder)
         weken_[static_cast<size_t>(week)] = box;
     }
 
-    ok_ = new QPushButton(QStringLiteral("OK"));
+    ok_ = new QPushButton(QStringLiteral("&OK"));
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setDefault(true);
-    auto* afbreken = new QPushButton(QStringLiteral("Afbreken"));
+    auto* afbreken = new QPushButton(QStringLiteral("&Afbreken"));
     afbreken->setObjectName(QStringLiteral("afbreken"));
     connect(ok_, &QPushButton::clicked, this, &DatumSelectieDlg::Ok);
     connect(afbreken, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* datum = new QHBoxLayout;
-    datum->addWidget(Label("Datum eerstvolgende ronde", Lijst(EDatumLijst::Dag)));
-    datum->addWidget(Lijst(EDatumLijst::Dag));
-    datum->addWidget(Lijst(EDatumLijst::Maand));
-    datum->addWidget(Lijst(EDatumLijst::Jaar));
+    for (EDatumLijst l : {EDatumLijst::Dag, EDatumLijst::Maand, EDatumLijst::Jaar}) {
+        datum->addWidget(Label(l));
+        datum->addWidget(Lijst(l));
+        datum->addSpacing(6);
+    }
+    datum->addWidget(MaakLabel("&weekdag:", weekdag_));
     datum->addWidget(weekdag_);
 
     auto* parameters = new QGridLayout;
-    parameters->addWidget(Label("Aantal kolommen", Lijst(EDatumLijst::AantalKolommen)), 0, 0);
-    parameters->addWidget(Lijst(EDatumLijst::AantalKolommen), 0, 1, Qt::AlignLeft);
+    parameters->addWidget(Label(EDatumLijst::AantalKolommen), 0, 0);
+    parameters->addWidget(Lijst(EDatumLijst::AantalKolommen), 0, 2, Qt::AlignLeft);
     parameters->addWidget(vastAantalDagen_, 1, 0);
-    parameters->addWidget(Lijst(EDatumLijst::AantalDagen), 1, 1, Qt::AlignLeft);
+    parameters->addWidget(Label(EDatumLijst::AantalDagen), 1, 1, Qt::AlignRight);
+    parameters->addWidget(Lijst(EDatumLijst::AantalDagen), 1, 2, Qt::AlignLeft);
     parameters->addWidget(vasteWeken_, 2, 0);
-    parameters->addLayout(weken, 3, 0, 1, 2);
-    parameters->setColumnStretch(2, 1);
+    parameters->addLayout(weken, 3, 0, 1, 3);
+    parameters->setColumnStretch(3, 1);
 
     auto* knoppen = new QHBoxLayout;
     knoppen->addStretch(1);

@@ -26,7 +26,7 @@ CHtmlVoortgang::CHtmlVoortgang(CUploadRun& run, QWidget* ouder) : QDialog(ouder)
     log_->setObjectName(QStringLiteral("log"));
     log_->setSelectionMode(QAbstractItemView::NoSelection);
     log_->setMinimumSize(520, 260);
-    sluiten_ = new QPushButton(QStringLiteral("Sluiten"));
+    sluiten_ = new QPushButton(QStringLiteral("&Sluiten"));
     sluiten_->setObjectName(QStringLiteral("sluiten"));
     sluiten_->setEnabled(false);
     auto* venster = new QVBoxLayout(this);

@@ -45,7 +45,7 @@ CImportDlg::CImportDlg(CMorvelApp& app, std::string bestand, CLedenImport import
     QPushButton* importeren = MaakConfigKnop("&Importeren", "importeren");
     importeren->setEnabled(model_.ImporterenAan());
     importeren->setDefault(model_.ImporterenAan());
-    QPushButton* afbreken = MaakConfigKnop("Afbreken", "afbreken");
+    QPushButton* afbreken = MaakConfigKnop("&Afbreken", "afbreken");
 
     venster->addSpacing(6);
     venster->addWidget(lijstLabel);

@@ -24,7 +24,7 @@ CIndelingsBerekening::CIndelingsBerekening(const std::vector<std::string>& regel
     lijst->ZetRegels(regels);
     lijst->setMinimumSize(760, 360);
 
-    auto* sluiten = new QPushButton(QStringLiteral("Sluiten"));
+    auto* sluiten = new QPushButton(QStringLiteral("&Sluiten"));
     sluiten->setObjectName(QStringLiteral("sluiten"));
     auto* knoppen = new QHBoxLayout;
     knoppen->addStretch(1);

@@ -42,7 +42,7 @@ CIndelingsVoortgang::CIndelingsVoortgang(QWidget* eigenaar)
         label->setBuddy(veld);
         formulier->addRow(label, veld);
     }
-    auto* stop = new QPushButton(QStringLiteral("Stop"));
+    auto* stop = new QPushButton(QStringLiteral("&Stop"));
     stop->setObjectName(QStringLiteral("stop"));
     auto* venster = new QVBoxLayout(this);
     venster->addWidget(balk_);

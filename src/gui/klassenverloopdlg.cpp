@@ -89,7 +89,7 @@ CKlassenverloopDlg::CKlassenverloopDlg(CMorvelApp& app, std::string csvBestand, 
     connect(lijst_, &CMultiLineListBox::gekozen, this, wissel);
     connect(lijst_, &CMultiLineListBox::selectieGewijzigd, this,
             [this](int rij) { model_.Selecteer(rij); });
-    connect(zoek_, &QLineEdit::textEdited, this, [this](const QString& tekst) {
+    BijWijziging(zoek_, this, [this](const QString& tekst) {
         model_.Zoek(VanQString(tekst));
         Toon();
     });

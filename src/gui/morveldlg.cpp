@@ -48,23 +48,23 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     competitieLijst_->setEditable(false);
     competitieLijst_->setMinimumContentsLength(24);
     competitieLijst_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto* competitieLabel = new QLabel(QStringLiteral("Competitie:"));
+    auto* competitieLabel = new QLabel(QStringLiteral("C&ompetitie:"));
     competitieLabel->setBuddy(competitieLijst_);
     auto* release = new QLabel(QString::fromUtf8(kRelease));
     release->setObjectName(QStringLiteral("release"));
     release->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    QPushButton* leden = MaakKnop("Leden", "leden");
-    QPushButton* nieuw = MaakKnop("Nieuwe comp.", "nieuweCompetitie");
-    QPushButton* configuratie = MaakKnop("Configuratie", "configuratie");
+    QPushButton* leden = MaakKnop("&Leden", "leden");
+    QPushButton* nieuw = MaakKnop("&Nieuwe comp.", "nieuweCompetitie");
+    QPushButton* configuratie = MaakKnop("&Configuratie", "configuratie");
     QPushButton* geschiedenis = MaakKnop("&Geschiedenis", "geschiedenis");
     geschiedenis->setAccessibleName(QStringLiteral("Geschiedenis"));
-    uitslagen_ = MaakKnop("Uitslagen", "uitslagen");
-    QPushButton* indeling = MaakKnop("Indeling", "indeling");
-    QPushButton* inschrijflijst = MaakKnop("Inschrijflijst", "inschrijflijst");
-    QPushButton* klassenverloop = MaakKnop("Klassenverloop", "klassenverloop");
-    QPushButton* stand = MaakKnop("Stand", "stand");
-    QPushButton* afsluiten = MaakKnop("Afsluiten", "afsluiten");
+    uitslagen_ = MaakKnop("&Uitslagen", "uitslagen");
+    QPushButton* indeling = MaakKnop("&Indeling", "indeling");
+    QPushButton* inschrijflijst = MaakKnop("Insch&rijflijst", "inschrijflijst");
+    QPushButton* klassenverloop = MaakKnop("&Klassenverloop", "klassenverloop");
+    QPushButton* stand = MaakKnop("&Stand", "stand");
+    QPushButton* afsluiten = MaakKnop("&Afsluiten", "afsluiten");
     afsluiten->setDefault(true);
     competitieCommandos_ = {leden,          uitslagen_, indeling,    inschrijflijst,
                             klassenverloop, stand,      geschiedenis};

@@ -11,21 +11,42 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <cstring>
 
-bool InstalleerNederlands(QTranslator& vertaling) {
-    if (!vertaling.load(QStringLiteral("qtbase_nl"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;
+QString CEigenWoorden::translate(const char* context, const char* bron, const char*, int) const {
+    if (std::strcmp(context, "QPlatformTheme") == 0 && std::strcmp(bron, "Cancel") == 0) {
+        return QStringLiteral("&Afbreken");
     }
-    return QCoreApplication::installTranslator(&vertaling);
+    return QString();
+}
+
+CNederlands::CNederlands() {
+    qtGeladen_ =
+        qt_.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&qt_);
+    // Installed last, so asked first.
+    QCoreApplication::installTranslator(&eigen_);
+}
+
+CNederlands::~CNederlands() {
+    QCoreApplication::removeTranslator(&eigen_);
+    QCoreApplication::removeTranslator(&qt_);
+}
+
+int CMorvelStijl::styleHint(StyleHint hint, const QStyleOption* optie, const QWidget* widget,
+                            QStyleHintReturn* antwoord) const {
+    if (hint == QStyle::SH_ComboBox_Popup) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, optie, widget, antwoord);
 }
 
 int StartVensters(int& argc, char** argv, const std::string& profiel) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvel"));
     QApplication::setWindowIcon(MorvelPictogram());
-    QTranslator vertaling;
-    InstalleerNederlands(vertaling);
+    QApplication::setStyle(new CMorvelStijl); // the application owns it
+    CNederlands nederlands;
 
     CQtMelder melder;
     Melder* vorige = ZetMelder(&melder);

@@ -5,24 +5,24 @@
 #include "settings/settings.h"
 
 const std::array<CIndelingsParameter, kAantalIndelingsParameters> kIndelingsParameters = {{
-    {"Maximum aantal pairings voor berekenen alle permutaties (8):",
+    {"&Maximum aantal pairings voor berekenen alle permutaties (8):",
      &CSettings::MaximaalAantalVoorVolledig, &CSettings::SetMaximaalAantalVoorVolledig},
-    {"Indien boven maximum, aantal random permutaties (0 = tot Stop):",
+    {"Indien boven maximum, aantal &random permutaties (0 = tot Stop):",
      &CSettings::AantalRandomPairings, &CSettings::SetAantalRandomPairings},
-    {"Penalty per aantal maal uitgeloot (1000):", &CSettings::PenaltyUitgeloot,
+    {"Penalty per aantal maal &uitgeloot (1000):", &CSettings::PenaltyUitgeloot,
      &CSettings::SetPenaltyUitgeloot},
-    {"Penalty voor niet toegestane uitloting (20000):", &CSettings::PenaltyMagNietUitgeloot,
+    {"Penalty voor niet &toegestane uitloting (20000):", &CSettings::PenaltyMagNietUitgeloot,
      &CSettings::SetPenaltyMagNietUitgeloot},
-    {"Grens voor klasseverschil (17):", &CSettings::PenaltyKlasseVerschilGrens,
+    {"&Grens voor klasseverschil (17):", &CSettings::PenaltyKlasseVerschilGrens,
      &CSettings::SetPenaltyKlasseVerschilGrens},
-    {"Penalty per klasseverschil onder/boven de grens (10/20):",
+    {"&Penalty per klasseverschil onder/boven de grens (10/20):",
      &CSettings::PenaltyKlasseVerschilLaag, &CSettings::SetPenaltyKlasseVerschilLaag},
     {nullptr, &CSettings::PenaltyKlasseVerschilHoog, &CSettings::SetPenaltyKlasseVerschilHoog},
-    {"Grens voor aantal rondes (0 = spelers/2):", &CSettings::PenaltyNietZoIngedeeldGrens,
+    {"Grens voor &aantal rondes (0 = spelers/2):", &CSettings::PenaltyNietZoIngedeeldGrens,
      &CSettings::SetPenaltyNietZoIngedeeldGrens},
-    {"Aftrek onder de grens per ronde-kwadraat (400):", &CSettings::PenaltyNietZoIngedeeldLaag,
+    {"Aftrek onder de grens per ronde-&kwadraat (400):", &CSettings::PenaltyNietZoIngedeeldLaag,
      &CSettings::SetPenaltyNietZoIngedeeldLaag},
-    {"Aftrek boven de grens (0 = aftrek-onder * (grens + 1)):",
+    {"A&ftrek boven de grens (0 = aftrek-onder * (grens + 1)):",
      &CSettings::PenaltyNietZoIngedeeldHoog, &CSettings::SetPenaltyNietZoIngedeeldHoog},
 }};
 

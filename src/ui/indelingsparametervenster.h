@@ -30,7 +30,7 @@ CIndelingsVelden LeesIndelingsParameters(const CSettings& settings);
 void BewaarIndelingsParameters(CSettings& settings, const CIndelingsVelden& velden);
 
 inline constexpr const char* kExacteIndelingTekst =
-    "Boven het maximum de exacte indeling berekenen (altijd de laagste score)";
+    "Boven het maximum de &exacte indeling berekenen (altijd de laagste score)";
 // The check box: checked when "ExacteIndeling" is not 0.
 bool LeesExacteIndeling(const CSettings& settings);
 // "&Ok": stores 1 or 0 only when the check differs from the setting.

@@ -25,13 +25,13 @@ namespace {
 class ConfigDlg : public ConfigVenster {};
 
 // The hub's buttons, top to bottom in the left column and then the right one.
-const std::pair<const char*, const char*> kKnoppen[] = {{"paden", "Paden"},
-                                                        {"afdrukvoorkeur", "Afdrukvoorkeur"},
-                                                        {"puntenformule", "Puntenformule"},
-                                                        {"klasseformule", "Klasseformule"},
-                                                        {"indeling", "Indeling"},
-                                                        {"html", "HTML uitvoer"},
-                                                        {"voorgift", "Voorgift / Komi"}};
+const std::pair<const char*, const char*> kKnoppen[] = {{"paden", "&Paden"},
+                                                        {"afdrukvoorkeur", "&Afdrukvoorkeur"},
+                                                        {"puntenformule", "P&untenformule"},
+                                                        {"klasseformule", "&Klasseformule"},
+                                                        {"indeling", "&Indeling"},
+                                                        {"html", "&HTML uitvoer"},
+                                                        {"voorgift", "&Voorgift / Komi"}};
 
 TEST_F(ConfigDlg, SevenButtonsInTwoColumnsEachOpeningItsWindow) {
     Open<CConfigDlg>();
@@ -61,7 +61,7 @@ TEST_F(ConfigDlg, SevenButtonsInTwoColumnsEachOpeningItsWindow) {
     }
     EXPECT_FALSE(settings->Gewijzigd()); // the hub stores nothing
     QPushButton* sluiten = Zoek<QPushButton>("sluiten");
-    EXPECT_EQ(QString("Sluiten"), sluiten->text());
+    EXPECT_EQ(QString("&Sluiten"), sluiten->text());
     QTest::mouseClick(sluiten, Qt::LeftButton);
     EXPECT_FALSE(venster->isVisible());
 }

@@ -41,37 +41,40 @@ TEST_F(ConfigFormuleDlg, EachWindowHasItsLabelsAndButtons) {
         std::map<QString, QString> labels;
         std::vector<std::pair<const char*, const char*>> knoppen;
     };
-    const std::map<QString, QString> test = {{"(W)inst:", "testW"},      {"(V)erlies:", "testV"},
-                                             {"(J)igo's:", "testJ"},     {"(P)artijen:", "testP"},
-                                             {"(R)onde:", "testR"},      {"(K)lasse:", "testK"},
+    const std::map<QString, QString> test = {{"(&W)inst:", "testW"},     {"(&V)erlies:", "testV"},
+                                             {"(&J)igo's:", "testJ"},    {"(&P)artijen:", "testP"},
+                                             {"(&R)onde:", "testR"},     {"(&K)lasse:", "testK"},
                                              {"Resultaat:", "resultaat"}};
     auto met = [](std::map<QString, QString> a, const std::map<QString, QString>& b) {
         a.insert(b.begin(), b.end());
         return a;
     };
     const std::vector<std::pair<const char*, const char*>> knoppen = {
-        {"nieuw", "Nieuw"},
+        {"nieuw", "&Nieuw"},
         {"test", "&Test"},
-        {"verwijderen", "Verwijderen"},
+        {"verwijderen", "Verwij&deren"},
         {"ok", "&Ok"},
         {"cancel", "&Cancel"}};
     const CVenster vensters[] = {
         {[this] { Open<CConfigPuntenDlg>(); }, "Puntenformule",
-         met({{"Formulenaam:", "formulenaam"}, {"Formule:", "formule"}}, test), knoppen},
+         met({{"&Formulenaam:", "formulenaam"}, {"For&mule:", "formule"}}, test), knoppen},
         {[this] { Open<CConfigKlasseDlg>(); }, "Klasse-aanpassingsformule",
-         met({{"Formulenaam:", "formulenaam"},
-              {"In geval van:", "geval"},
-              {"Nieuwe klasse:", "nieuweKlasse"}},
+         met({{"&Formulenaam:", "formulenaam"},
+              {"&In geval van:", "geval"},
+              {"Ni&euwe klasse:", "nieuweKlasse"}},
              test),
          knoppen},
         {[this] { Open<CConfigVoorgiftDlg>(); },
          "Voorgiftformule",
-         {{"Formulenaam:", "formulenaam"}, {"Voorgift:", "voorgift"}, {"Komi:", "komi"}},
-         {{"nieuw", "Nieuw"},
+         {{"&Formulenaam:", "formulenaam"},
+          {"&Voorgift:", "voorgift"},
+          {"&Komi:", "komi"},
+          {"Melding:", "melding"}},
+         {{"nieuw", "&Nieuw"},
           {"test", "&Test"},
-          {"verwijderen", "Verwijderen"},
-          {"ok", "OK"},
-          {"cancel", "Cancel"}}},
+          {"verwijderen", "Verwij&deren"},
+          {"ok", "&OK"},
+          {"cancel", "&Cancel"}}},
     };
     for (const CVenster& v : vensters) {
         v.open();
@@ -81,11 +84,12 @@ TEST_F(ConfigFormuleDlg, EachWindowHasItsLabelsAndButtons) {
             EXPECT_EQ(QString(tekst), Knop(naam)->text()) << naam;
         }
         EXPECT_TRUE(Knop("test")->isDefault());
-        EXPECT_EQ(QString("Gebruik deze formule"), Zoek<QCheckBox>("actief")->text());
+        EXPECT_EQ(QString("&Gebruik deze formule"), Zoek<QCheckBox>("actief")->text());
         EXPECT_EQ((QStringList{"A", "B", "C"}), NaamTeksten());
         EXPECT_EQ(QString("B"), Namen()->currentText());
     }
-    EXPECT_EQ(QString::fromUtf8("Extra ½ komi voor wit"), Zoek<QCheckBox>("extraHalfKomi")->text());
+    EXPECT_EQ(QString::fromUtf8("&Extra ½ komi voor wit"),
+              Zoek<QCheckBox>("extraHalfKomi")->text());
     EXPECT_FALSE(Zoek<QCheckBox>("extraHalfKomi")->isChecked());
     EXPECT_EQ("Klasse verschil",
               venster->findChild<QWidget*>("kopKlasseVerschil")->property("text").toString());

@@ -1,8 +1,10 @@
 #include "gui/datumselectiedlg.h"
+#include "gui/vensterstart.h"
 #include "melding_recorder.h"
 #include "settings/settings.h"
 #include "tijdelijke_map.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -61,8 +64,12 @@ protected:
 TEST_F(DatumVenster, OpentMetDeTekstenEnDeOpgeslagenParameters) {
     Open();
     EXPECT_EQ(QString("Datum en parameters inschrijflijst"), venster->windowTitle());
-    EXPECT_EQ(QString("Datum eerstvolgende ronde"), LabelVan(Zoek<QComboBox>("dag")));
-    EXPECT_EQ(QString("Aantal kolommen"), LabelVan(Zoek<QComboBox>("aantalKolommen")));
+    EXPECT_EQ(QString("&Datum eerstvolgende ronde:"), LabelVan(Zoek<QComboBox>("dag")));
+    EXPECT_EQ(QString("&maand:"), LabelVan(Zoek<QComboBox>("maand")));
+    EXPECT_EQ(QString("&jaar:"), LabelVan(Zoek<QComboBox>("jaar")));
+    EXPECT_EQ(QString("&weekdag:"), LabelVan(Zoek<QLineEdit>("weekdag")));
+    EXPECT_EQ(QString("Aantal &kolommen:"), LabelVan(Zoek<QComboBox>("aantalKolommen")));
+    EXPECT_EQ(QString("aa&ntal:"), LabelVan(Zoek<QComboBox>("aantalDagen")));
     EXPECT_EQ(QString("31"), Tekst("dag"));
     EXPECT_EQ(31, Zoek<QComboBox>("dag")->count());
     EXPECT_EQ(QString("januari"), Tekst("maand"));
@@ -75,21 +82,21 @@ TEST_F(DatumVenster, OpentMetDeTekstenEnDeOpgeslagenParameters) {
 
     auto* dagen = Zoek<QRadioButton>("vastAantalDagen");
     auto* weken = Zoek<QRadioButton>("vasteWeken");
-    EXPECT_EQ(QString("Na een vast aantal dagen"), dagen->text());
-    EXPECT_EQ(QString("Vaste weken van de maand"), weken->text());
+    EXPECT_EQ(QString("Na een &vast aantal dagen"), dagen->text());
+    EXPECT_EQ(QString("Vaste w&eken van de maand"), weken->text());
     EXPECT_FALSE(dagen->isChecked());
     EXPECT_TRUE(weken->isChecked());
     EXPECT_FALSE(Zoek<QComboBox>("aantalDagen")->isEnabled());
     const char* const boxen[] = {"week1", "week2", "week3", "week4", "week5"};
     for (int week = 0; week < kAantalWeken; ++week) {
         auto* box = Zoek<QCheckBox>(boxen[week]);
-        EXPECT_EQ(QString("%1e week van de maand").arg(week + 1), box->text());
+        EXPECT_EQ(QString("&%1e week van de maand").arg(week + 1), box->text());
         EXPECT_EQ(week == 2, box->isChecked()) << week;
         EXPECT_TRUE(box->isEnabled()) << week;
     }
-    EXPECT_EQ(QString("OK"), Zoek<QPushButton>("ok")->text());
+    EXPECT_EQ(QString("&OK"), Zoek<QPushButton>("ok")->text());
     EXPECT_TRUE(Zoek<QPushButton>("ok")->isDefault());
-    EXPECT_EQ(QString("Afbreken"), Zoek<QPushButton>("afbreken")->text());
+    EXPECT_EQ(QString("&Afbreken"), Zoek<QPushButton>("afbreken")->text());
 }
 
 TEST_F(DatumVenster, EenAndereMaandOfDagPastDeAndereLijstenEnDeWeekdagAan) {
@@ -181,3 +188,36 @@ TEST_F(DatumVenster, AfbrekenVeranderNiets) {
 }
 
 } // namespace
+
+// The long lists (31 days, 99 columns) open as a list of at most 15 rows in
+// the program's style, not as a column as high as the screen; so do the
+// others, with their default of 10. The weekday is a field of its own that
+// the keyboard reaches.
+TEST_F(DatumVenster, LijstenOpenenHoogstens15RegelsHoogEnDeWeekdagIsBereikbaar) {
+    Open();
+    CMorvelStijl stijl;
+    for (const auto& [naam, regels] : {std::pair{"dag", 15}, std::pair{"aantalKolommen", 15},
+                                       std::pair{"aantalDagen", 15}, std::pair{"maand", 12}}) {
+        auto* lijst = Zoek<QComboBox>(naam);
+        lijst->setEnabled(true);
+        lijst->setStyle(&stijl);
+        lijst->showPopup();
+        QAbstractItemView* keuzes = lijst->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(keuzes->window())) << naam;
+        const int regel = keuzes->sizeHintForRow(0);
+        ASSERT_GT(regel, 0);
+        EXPECT_LE(keuzes->viewport()->height(), regels * regel + 1) << naam;
+        EXPECT_GE(keuzes->viewport()->height(), std::min(regels, lijst->count()) * regel - 1)
+            << naam;
+        lijst->hidePopup();
+        lijst->setStyle(nullptr);
+    }
+    auto* weekdag = Zoek<QLineEdit>("weekdag");
+    QApplication::setActiveWindow(venster.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(weekdag, QApplication::focusWidget());
+    EXPECT_EQ(QString("zaterdag"), weekdag->text());
+    QTest::keyClick(weekdag, Qt::Key_X);
+    EXPECT_EQ(QString("zaterdag"), weekdag->text()); // read only
+}

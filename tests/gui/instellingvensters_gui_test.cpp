@@ -3,15 +3,18 @@
 
 #include "base/mappen.h"
 #include "configvenster.h"
+#include "gui/afdrukken.h"
 #include "gui/configafdrukvoorkeurdlg.h"
 #include "gui/confightmldlg.h"
 #include "gui/configindelingdlg.h"
 #include "gui/configpadendlg.h"
+#include "gui/qttekst.h"
 #include "vensterscript.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,16 +42,16 @@ TEST_F(InstellingVenster, PathsWindowLabelsAndTheBackupFieldFollowingItsBox) {
     settings->SetBackupPad("backup");
     Open<CConfigPadenDlg>();
     EXPECT_EQ(QString("Paden"), venster->windowTitle());
-    EXPECT_EQ((std::map<QString, QString>{{"Data pad:", "dataPad"},
-                                          {"Backup pad:", "backupPad"},
-                                          {"Spreadsheet:", "spreadSheet"},
-                                          {"Geschiedenis:", "geschiedenis"}}),
+    EXPECT_EQ((std::map<QString, QString>{{"&Data pad:", "dataPad"},
+                                          {"&Backup pad:", "backupPad"},
+                                          {"&Spreadsheet:", "spreadSheet"},
+                                          {"&Geschiedenis:", "geschiedenis"}}),
               Labels());
     auto* geschiedenis = Zoek<QSpinBox>("geschiedenis");
     EXPECT_EQ(100, geschiedenis->value());
     geschiedenis->setValue(0);
     EXPECT_EQ(QString("uit: geen versies bewaren"), geschiedenis->text());
-    EXPECT_EQ(QString("Maak automatisch een backup van de bestanden"), Vak("makeBackup")->text());
+    EXPECT_EQ(QString("&Maak automatisch een backup van de bestanden"), Vak("makeBackup")->text());
     EXPECT_EQ(QString("&Ok"), Knop("ok")->text());
     EXPECT_EQ(QString("&Cancel"), Knop("cancel")->text());
     EXPECT_EQ(QString("."), Veld("dataPad")->text());
@@ -103,7 +106,9 @@ TEST_F(InstellingVenster, PrintPreferencesListOnlyMonospacedFamilies) {
     settings->SetLettertype("DejaVu Sans Mono");
     Open<CConfigAfdrukvoorkeurDlg>();
     EXPECT_EQ(QString("Afdrukvoorkeur"), venster->windowTitle());
-    EXPECT_EQ((std::map<QString, QString>{{"Lettertype:", "lettertypen"}}), Labels());
+    EXPECT_EQ(
+        (std::map<QString, QString>{{"&Lettertype:", "lettertypen"}, {"&Grootte:", "groottes"}}),
+        Labels());
     auto* lettertypen = Zoek<QListWidget>("lettertypen");
     QStringList namen;
     for (int i = 0; i < lettertypen->count(); ++i) {
@@ -120,13 +125,38 @@ TEST_F(InstellingVenster, PrintPreferencesListOnlyMonospacedFamilies) {
     EXPECT_EQ(12.0, Zoek<QLabel>("voorbeeld")->font().pointSizeF());
 }
 
-TEST_F(InstellingVenster, PrintPreferencesSizeWithTheMouseAndOkOnlyWithBothChosen) {
+// Without the stored font the window chooses the one that printing uses
+// instead, and says so; OK stores it.
+TEST_F(InstellingVenster, PrintPreferencesWithoutTheStoredFontChooseWhatPrintingUses) {
     settings->SetLettertype("Courier New"); // not installed here
+    const QString gebruikt = QFontInfo(LijstLettertype(*settings)).family();
+    Open<CConfigAfdrukvoorkeurDlg>();
+    auto* lettertypen = Zoek<QListWidget>("lettertypen");
+    EXPECT_EQ(gebruikt, lettertypen->selectedItems().value(0)->text());
+    auto* opmerking = Zoek<QLabel>("opmerking");
+    EXPECT_TRUE(opmerking->isVisible());
+    EXPECT_EQ(QString::fromUtf8("'Courier New' is niet geïnstalleerd; het afdrukken gebruikt '") +
+                  gebruikt + "'.",
+              opmerking->text());
+    EXPECT_EQ(opmerking->text(), lettertypen->accessibleDescription());
+    EXPECT_EQ(gebruikt, Zoek<QLabel>("voorbeeld")->font().family());
+    ASSERT_TRUE(Knop("ok")->isEnabled());
+    QTest::mouseClick(Knop("ok"), Qt::LeftButton);
+    EXPECT_FALSE(venster->isVisible());
+    EXPECT_EQ(VanQString(gebruikt), settings->Lettertype());
+    EXPECT_EQ(gebruikt, QFontInfo(LijstLettertype(*settings)).family());
+
+    // The stored font is there now: no remark.
+    Open<CConfigAfdrukvoorkeurDlg>();
+    EXPECT_FALSE(Zoek<QLabel>("opmerking")->isVisible());
+}
+
+TEST_F(InstellingVenster, PrintPreferencesSizeWithTheMouseAndOkOnlyWithBothChosen) {
+    settings->SetLetterGrootte(250); // outside the list
     Open<CConfigAfdrukvoorkeurDlg>();
     auto* groottes = Zoek<QListWidget>("groottes");
     ASSERT_EQ(180, groottes->count());
-    EXPECT_EQ(QString("12.0"), groottes->selectedItems().value(0)->text());
-    EXPECT_TRUE(Zoek<QListWidget>("lettertypen")->selectedItems().isEmpty());
+    EXPECT_TRUE(groottes->selectedItems().isEmpty());
     EXPECT_FALSE(Knop("ok")->isEnabled());
     QTest::mouseClick(Knop("ok"), Qt::LeftButton);
     EXPECT_TRUE(venster->isVisible());
@@ -172,20 +202,21 @@ TEST_F(InstellingVenster, HtmlWindowLabelsListsAndTheEnableRule) {
     settings->SetPoort("2121");
     auto& dlg = Open<CConfigHtmlDlg>();
     EXPECT_EQ(QString("Instellen HTML uitvoer"), venster->windowTitle());
-    EXPECT_EQ((std::map<QString, QString>{{"Uitslag laatste ronde:", "uitslag"},
-                                          {"Alle uitslagen:", "uitslagen"},
-                                          {"Stand:", "stand"},
-                                          {"Indeling nieuwe ronde:", "indeling"},
-                                          {"Klassenverloop (grafiek):", "klassenverloop"},
+    EXPECT_EQ((std::map<QString, QString>{{"&Uitslag laatste ronde:", "uitslag"},
+                                          {"A&lle uitslagen:", "uitslagen"},
+                                          {"&Stand:", "stand"},
+                                          {"&Indeling nieuwe ronde:", "indeling"},
+                                          {"&Klassenverloop (grafiek):", "klassenverloop"},
                                           {"Methode", "ftp"},
-                                          {"Server / poort", "server"},
-                                          {"Gebruikersnaam", "gebruikersnaam"},
-                                          {"Wachtwoord", "wachtwoord"},
-                                          {"Pad op de server", "remoteDirectory"},
+                                          {"Ser&ver / poort", "server"},
+                                          {"Poo&rt:", "poort"},
+                                          {"&Gebruikersnaam", "gebruikersnaam"},
+                                          {"&Wachtwoord", "wachtwoord"},
+                                          {"Pa&d op de server", "remoteDirectory"},
                                           {"&Certificaatbestand (FTPS)", "certificaat"}}),
               Labels());
-    EXPECT_EQ(QString("OK"), Knop("ok")->text());
-    EXPECT_EQ(QString("Afbreken"), Knop("afbreken")->text());
+    EXPECT_EQ(QString("&OK"), Knop("ok")->text());
+    EXPECT_EQ(QString("&Afbreken"), Knop("afbreken")->text());
     auto* stand = Zoek<QComboBox>("stand");
     EXPECT_EQ((QStringList{"Bestand niet aanmaken", "Bestand aanmaken, niet uploaden",
                            "Bestand aanmaken en uploaden"}),
@@ -301,11 +332,13 @@ TEST_F(InstellingVenster, PairingParametersWithTheirLabelsAndGroups) {
     Open<CConfigIndelingDlg>();
     EXPECT_EQ(QString("Indelingsparameters"), venster->windowTitle());
     const std::map<QString, QString> labels = Labels();
-    ASSERT_EQ(9u, labels.size()); // the high class penalty shares its line
+    ASSERT_EQ(10u, labels.size());
     EXPECT_EQ(QString("penaltyKlasseVerschilLaag"),
-              labels.at("Penalty per klasseverschil onder/boven de grens (10/20):"));
+              labels.at("&Penalty per klasseverschil onder/boven de grens (10/20):"));
+    // The high class penalty shares that line under a label of its own.
+    EXPECT_EQ(QString("penaltyKlasseVerschilHoog"), labels.at("bo&ven:"));
     EXPECT_EQ(QString("maximaalAantalVoorVolledig"),
-              labels.at("Maximum aantal pairings voor berekenen alle permutaties (8):"));
+              labels.at("&Maximum aantal pairings voor berekenen alle permutaties (8):"));
     QStringList groepen;
     for (QGroupBox* groep : venster->findChildren<QGroupBox*>()) {
         groepen << groep->title();
@@ -347,7 +380,7 @@ TEST_F(InstellingVenster, PairingParametersWithTheKeyboardAlone) {
 TEST_F(InstellingVenster, PairingParametersExactPairingCheckBox) {
     Open<CConfigIndelingDlg>();
     QCheckBox* exact = Vak("exacteIndeling");
-    EXPECT_EQ(QString("Boven het maximum de exacte indeling berekenen (altijd de laagste score)"),
+    EXPECT_EQ(QString("Boven het maximum de &exacte indeling berekenen (altijd de laagste score)"),
               exact->text());
     EXPECT_TRUE(exact->isChecked()); // the default
     // Reached with the keyboard and unchecked with the space bar.

@@ -3,7 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -39,8 +43,8 @@ void Beantwoord(QMessageBox::StandardButton antwoord, CGezien& gezien) {
 } // namespace
 
 TEST(QtMelder, NederlandseKnoppenEnTekstZoalsHijIs) {
-    QTranslator vertaling;
-    ASSERT_TRUE(InstalleerNederlands(vertaling));
+    CNederlands nederlands;
+    ASSERT_TRUE(nederlands.QtGeladen());
     CQtMelder melder;
 
     CGezien gezien;
@@ -58,5 +62,25 @@ TEST(QtMelder, NederlandseKnoppenEnTekstZoalsHijIs) {
               melder.Toon("Caf\xE9 open?", Knoppen::OkAnnuleren, "Morvel: mededeling"));
     EXPECT_EQ(QString("Morvel: mededeling"), gezien.titel);
     EXPECT_EQ(QString::fromUtf8("Café open?"), gezien.tekst);
-    EXPECT_EQ((QStringList{"Annuleren", "OK"}), gezien.knoppen);
+    // Cancel says what the windows around it say.
+    EXPECT_EQ((QStringList{"Afbreken", "OK"}), gezien.knoppen);
+}
+
+// Qt's own dialogs say "Afbreken" as the windows around them do, and only
+// while the program's words are installed.
+TEST(QtMelder, QtsEigenVenstersZeggenAfbreken) {
+    auto annuleren = [] {
+        QPrinter printer;
+        QPrintDialog dialoog(&printer);
+        auto* knoppen = dialoog.findChild<QDialogButtonBox*>();
+        return knoppen ? knoppen->button(QDialogButtonBox::Cancel)->text() : QString();
+    };
+    {
+        CNederlands nederlands;
+        EXPECT_EQ(QString("&Afbreken"), annuleren());
+        EXPECT_EQ(
+            QString("&Afbreken"),
+            QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text());
+    }
+    EXPECT_EQ(QString("Cancel"), annuleren());
 }
