@@ -6,6 +6,7 @@
 #include "gui/configdlg.h"
 #include "gui/datumselectiedlg.h"
 #include "gui/geschiedenisdlg.h"
+#include "gui/handleidingdlg.h"
 #include "gui/indelingdlg.h"
 #include "gui/klassenverloopdlg.h"
 #include "gui/ledendlg.h"
@@ -65,6 +66,7 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     QPushButton* klassenverloop = MaakKnop("&Klassenverloop", "klassenverloop");
     QPushButton* stand = MaakKnop("&Stand", "stand");
     QPushButton* afsluiten = MaakKnop("&Afsluiten", "afsluiten");
+    QPushButton* help = MaakKnop("&Help", "help");
     afsluiten->setDefault(true);
     competitieCommandos_ = {leden,          uitslagen_, indeling,    inschrijflijst,
                             klassenverloop, stand,      geschiedenis};
@@ -81,6 +83,7 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     groepen->addWidget(MaakGroep("Overzichten", {inschrijflijst, klassenverloop, stand}), 1);
 
     auto* onder = new QHBoxLayout;
+    onder->addWidget(help);
     onder->addStretch(1);
     onder->addWidget(afsluiten);
 
@@ -103,6 +106,8 @@ CMorvelDlg::CMorvelDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), app_(a
     connect(klassenverloop, &QPushButton::clicked, this, &CMorvelDlg::Klassenverloop);
     connect(stand, &QPushButton::clicked, this, &CMorvelDlg::Stand);
     connect(afsluiten, &QPushButton::clicked, this, &QDialog::accept);
+    // The manual from its start; F1 opens it at the section of the window.
+    connect(help, &QPushButton::clicked, this, [this] { ToonHandleiding("", this); });
 
     ZetCompetitieCommandos(false);
 }

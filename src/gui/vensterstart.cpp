@@ -3,6 +3,7 @@
 #include "app/morvelapp.h"
 #include "cli/opdrachtregel.h"
 #include "gui/htmlvoortgang.h"
+#include "gui/hulptoets.h"
 #include "gui/morveldlg.h"
 #include "gui/pictogram.h"
 #include "gui/qtmelder.h"
@@ -47,6 +48,7 @@ int StartVensters(int& argc, char** argv, const std::string& profiel) {
     QApplication::setWindowIcon(MorvelPictogram());
     QApplication::setStyle(new CMorvelStijl); // the application owns it
     CNederlands nederlands;
+    CHulpToets hulp;
 
     CQtMelder melder;
     Melder* vorige = ZetMelder(&melder);

@@ -5,6 +5,7 @@
 #include "cli/opdrachten.h"
 #include "programma.h"
 #include "tijdelijke_map.h"
+#include "ui/handleiding.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -66,6 +67,7 @@ TEST_F(Installatie, PutsTheProgramItsMenuEntryIconsExampleAndManualInPlace) {
         "usr/bin/morvel",
         "usr/share/applications/morvel.desktop",
         "usr/share/man/man1/morvel.1",
+        "usr/share/morvel/handleiding.html",
     };
     for (const char* grootte : {"16", "32", "64", "256"}) {
         std::string pictogram =
@@ -83,6 +85,11 @@ TEST_F(Installatie, PutsTheProgramItsMenuEntryIconsExampleAndManualInPlace) {
                   LeesAlles(root + "/usr/share/morvel/" + voorbeeld));
     }
     EXPECT_EQ(verwacht, Bestanden(root));
+    // The Dutch manual as it is, where the help window of the installed program looks.
+    EXPECT_EQ(LeesAlles((kBron / "share/handleiding/handleiding.html").string()),
+              LeesAlles(root + "/usr/share/morvel/handleiding.html"));
+    EXPECT_EQ(root + "/usr/share/morvel/handleiding.html",
+              CHandleidingVenster(HandleidingPlaatsen(programma), "").Bestand());
     EXPECT_TRUE((fs::status(programma).permissions() & fs::perms::owner_exec) != fs::perms::none);
 
     // The manual page carries the version and names every command of --help.
