@@ -122,9 +122,13 @@ void CKlassenverloopDlg::Toon() {
     }
     getoondeVersie_ = model_.Versie();
     QChart* nieuw = MaakQtGrafiek(model_.Grafiek(), [this](size_t lijn, size_t ronde, bool aan) {
+        const QString tekst =
+            aan ? NaarQString(model_.Grafiek().PuntTekst(lijn, ronde)) : QString();
+        // Once the mouse rests the view shows the tooltip of the item under it,
+        // or hides every tooltip: the chart carries the point's text meanwhile.
+        grafiek_->chart()->setToolTip(tekst);
         if (aan) {
-            QToolTip::showText(QCursor::pos(), NaarQString(model_.Grafiek().PuntTekst(lijn, ronde)),
-                               grafiek_);
+            QToolTip::showText(QCursor::pos(), tekst, grafiek_);
         } else {
             QToolTip::hideText();
         }

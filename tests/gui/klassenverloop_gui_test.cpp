@@ -23,6 +23,7 @@
 
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
@@ -315,7 +316,16 @@ TEST_F(KlassenverloopDlg, EenPuntToontRondeSpelerEnKlasse) {
     EXPECT_EQ(Cp1252NaarUtf8(verwacht), QToolTip::text().toStdString());
     EXPECT_NE(std::string::npos, verwacht.find(grafiek.lijnen[0].naam));
     EXPECT_NE(std::string::npos, verwacht.find("Ronde '"));
+    // Once the mouse rests the view asks its scene for a tooltip, which must
+    // not take the point's text away.
+    const QPoint plek = view->mapFromScene(view->chart()->mapToPosition(punt, punten));
+    QHelpEvent rust(QEvent::ToolTip, plek, view->viewport()->mapToGlobal(plek));
+    QApplication::sendEvent(view->viewport(), &rust);
+    QTest::qWait(400);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(Cp1252NaarUtf8(verwacht), QToolTip::text().toStdString());
     emit punten->hovered(punt, false);
+    EXPECT_TRUE(view->chart()->toolTip().isEmpty());
 }
 
 TEST_F(KlassenverloopDlg, AfdrukkenLiggendMetTitelEnOpslaan) {
