@@ -32,9 +32,9 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     setWindowTitle(QString::fromLatin1(kIndelingTitel));
     using ESoort = CKolomKoppen::ESoort;
 
-    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 5, 220, "Zoek:"},
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 5, 220, "Zoe&k:"},
                                  {{"Ind?", "kopInd"}, {"&Naam", "sorteerNaam"}},
-                                 {{"Toon alleen aktieve spelers", "alleenAktief"}});
+                                 {{"Toon a&lleen aktieve spelers", "alleenAktief"}});
     kolom_->Lijst()->setAccessibleDescription(
         QStringLiteral("Enter of dubbelklik: de speler doet wel of niet mee"));
 
@@ -60,9 +60,10 @@ CIndelingDlg::CIndelingDlg(CMorvelApp& app, QWidget* ouder)
     altijd_ = MaakConfigKnop("&Altijd blokkeren", "altijdBlokkeren");
     altijd_->setToolTip(QStringLiteral("Het geselecteerde geblokkeerde paar speelt in deze "
                                        "competitie nooit tegen elkaar"));
-    genereer_ = MaakConfigKnop("Genereer", "genereer");
-    log_ = MaakTekenKnop({"?", "log", "Indelingsberekeningen tonen"});
-    print_ = MaakConfigKnop("Print", "print");
+    genereer_ = MaakConfigKnop("&Genereer", "genereer");
+    log_ = MaakTekenKnop(
+        {"?", "log", "Indelingsberekeningen tonen", QKeySequence(Qt::ALT | Qt::Key_B), true});
+    print_ = MaakConfigKnop("&Print", "print");
     sluiten_ = MaakConfigKnop("&Sluiten", "sluiten");
 
     auto* rechts = new QVBoxLayout;
@@ -136,6 +137,9 @@ void CIndelingDlg::Toon() {
     toevoegen_->setEnabled(model_.ToevoegenAan());
     verwijderen_->setEnabled(model_.VerwijderenAan());
     wissel_->setEnabled(model_.WisselAan());
+    // Alt+T is the head "&Type"'s while it shows, else "+/-"'s own.
+    wissel_->setShortcut(model_.TypeZichtbaar() ? QKeySequence()
+                                                : QKeySequence(Qt::ALT | Qt::Key_T));
     altijd_->setEnabled(model_.AltijdBlokkerenAan());
     genereer_->setEnabled(model_.GenereerAan());
     log_->setEnabled(model_.PrintAan());

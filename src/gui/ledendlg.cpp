@@ -21,9 +21,9 @@
 CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(app) {
     setWindowTitle(QString::fromLatin1(kLedenTitel));
 
-    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"leden", "Leden", 7, 260, "Zoek:"},
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"leden", "Leden", 7, 260, "&Zoek:"},
                                  {{"N&r ", "sorteerNummer"}, {"&Naam", "sorteerNaam"}},
-                                 {{"Toon alleen aktieve spelers", "alleenAktief"}});
+                                 {{"Toon a&lleen aktieve spelers", "alleenAktief"}});
 
     toevoegen_ = MaakConfigKnop("&Toevoegen", "toevoegen");
     verwijderen_ = MaakConfigKnop("&Verwijderen", "verwijderen");
@@ -44,11 +44,11 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
     for (QLineEdit* klasse : {beginKlasse_, huidigeKlasse_, volgnummer_}) {
         klasse->setMaximumWidth(80);
     }
-    aktief_ = MaakConfigVak("Aktief", "aktief");
-    standaardIndelen_ = MaakConfigVak("Standaard indelen", "standaardIndelen");
-    uitlotenToegestaan_ = MaakConfigVak("Uitloten toegestaan", "uitlotenToegestaan");
-    accepteer_ = MaakConfigKnop("Accepteer", "accepteer");
-    afbreken_ = MaakConfigKnop("Afbreken", "afbreken");
+    aktief_ = MaakConfigVak("A&ktief", "aktief");
+    standaardIndelen_ = MaakConfigVak("Standaard in&delen", "standaardIndelen");
+    uitlotenToegestaan_ = MaakConfigVak("&Uitloten toegestaan", "uitlotenToegestaan");
+    accepteer_ = MaakConfigKnop("&Accepteer", "accepteer");
+    afbreken_ = MaakConfigKnop("A&fbreken", "afbreken");
 
     // The detail area "Wijzigen".
     auto* formulier = new QFormLayout;
@@ -62,9 +62,9 @@ CLedenDlg::CLedenDlg(CMorvelApp& app, QWidget* ouder) : QDialog(ouder), model_(a
         }
         formulier->addRow(MaakLabel(label, veld), regel);
     };
-    rij("Volgnr:", volgnummer_);
-    rij("Naam:", naam_);
-    rij("Begin klasse:", beginKlasse_, beginKlasseTekst_);
+    rij("V&olgnr:", volgnummer_);
+    rij("Naa&m:", naam_);
+    rij("&Begin klasse:", beginKlasse_, beginKlasseTekst_);
     rij("Huidige klasse:", huidigeKlasse_, huidigeKlasseTekst_);
     auto* vlaggen = new QVBoxLayout;
     vlaggen->addWidget(aktief_);

@@ -24,10 +24,10 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     identificatie_ = MaakConfigVeld("identificatie");
     identificatie_->installEventFilter(this);
 
-    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 7, 240, "Zoek:"},
+    kolom_ = new CSpelerKolomVak(model_.Kolom(), {"spelers", "Spelers", 7, 240, "&Zoek:"},
                                  {{"N&r ", "sorteerNummer"}, {"&Naam", "sorteerNaam"}},
-                                 {{"Toon alleen aktieve spelers", "alleenAktief"},
-                                  {"Verberg al verwerkte spelers", "verbergVerwerkt"}});
+                                 {{"Toon a&lleen aktieve spelers", "alleenAktief"},
+                                  {"&Verberg al verwerkte spelers", "verbergVerwerkt"}});
 
     toevoegen_ = MaakTekenKnop(
         {"-->", "toevoegen", "Speler toevoegen", QKeySequence(Qt::ALT | Qt::Key_Right), true});
@@ -65,16 +65,16 @@ CRondeDlg::CRondeDlg(CMorvelApp& app, CRonde& ronde, QWidget* ouder, bool uitInd
     klasseTekst_ = MaakConfigVeld("klasseTekst", true);
     klasseTekst_->setAccessibleName(QStringLiteral("Klasse als graad"));
     klasseTekst_->setFocusPolicy(Qt::NoFocus);
-    nieuweKlasse_ = MaakConfigKnop("&Nieuwe klasse", "nieuweKlasse");
+    nieuweKlasse_ = MaakConfigKnop("Ni&euwe klasse", "nieuweKlasse");
     ok_ = MaakConfigKnop("&Ok", "ok");
     cancel_ = MaakConfigKnop("&Cancel", "cancel");
 
     auto* identificatieRegel = new QHBoxLayout;
-    identificatieRegel->addWidget(MaakLabel("Identificatie:", identificatie_));
+    identificatieRegel->addWidget(MaakLabel("&Identificatie:", identificatie_));
     identificatieRegel->addWidget(identificatie_, 1);
 
     auto* klasseRegel = new QHBoxLayout;
-    klasseRegel->addWidget(MaakLabel("Klasse:", klasse_));
+    klasseRegel->addWidget(MaakLabel("&Klasse:", klasse_));
     klasseRegel->addWidget(klasse_);
     klasseRegel->addWidget(klasseTekst_, 1);
     klasseRegel->addWidget(nieuweKlasse_);

@@ -107,19 +107,19 @@ protected:
 TEST_F(IndelingDlg, EveryControlHasItsDutchTextAndTheFieldItsLabel) {
     Open();
     EXPECT_EQ(QString("Indeling"), venster->windowTitle());
-    EXPECT_EQ((std::map<QString, QString>{{"Zoek:", "zoek"}}), LabelVelden(*venster));
+    EXPECT_EQ((std::map<QString, QString>{{"Zoe&k:", "zoek"}}), LabelVelden(*venster));
     const std::pair<const char*, const char*> knoppen[] = {
-        {"toevoegen", "-->"},     {"verwijderen", "<--"},
-        {"wissel", "+/-"},        {"altijdBlokkeren", "&Altijd blokkeren"},
-        {"genereer", "Genereer"}, {"log", "?"},
-        {"print", "Print"},       {"sluiten", "&Sluiten"},
-        {"sorteerNaam", "&Naam"}, {"kopZwart", "&Zwart"},
-        {"kopWit", "&Wit"},       {"kopType", "&Type"}};
+        {"toevoegen", "-->"},      {"verwijderen", "<--"},
+        {"wissel", "+/-"},         {"altijdBlokkeren", "&Altijd blokkeren"},
+        {"genereer", "&Genereer"}, {"log", "?"},
+        {"print", "&Print"},       {"sluiten", "&Sluiten"},
+        {"sorteerNaam", "&Naam"},  {"kopZwart", "&Zwart"},
+        {"kopWit", "&Wit"},        {"kopType", "&Type"}};
     for (const auto& [naam, tekst] : knoppen) {
         EXPECT_EQ(QString(tekst), Knop(naam)->text()) << naam;
     }
     EXPECT_EQ(QString("Ind?"), Zoek<QLabel>("kopInd")->text());
-    EXPECT_EQ(QString("Toon alleen aktieve spelers"), Zoek<QCheckBox>("alleenAktief")->text());
+    EXPECT_EQ(QString("Toon a&lleen aktieve spelers"), Zoek<QCheckBox>("alleenAktief")->text());
     EXPECT_TRUE(Knop("genereer")->isDefault());
     EXPECT_EQ(Zoek<QLineEdit>("zoek"), QApplication::focusWidget());
 
@@ -243,6 +243,12 @@ TEST_F(IndelingDlg, TheKeyboardAloneReachesEveryStepAndCancelPublishesNothing) {
     EXPECT_EQ((QStringList{"X"}), Soorten());
     EXPECT_FALSE(Knop("kopType")->isVisible());
     EXPECT_EQ(Paren(), QApplication::focusWidget());
+    // With the head hidden Alt+T is "+/-"'s own key, then the head's again.
+    Mnemonic(Qt::Key_T);
+    EXPECT_EQ((QStringList{"F"}), Soorten());
+    EXPECT_TRUE(Knop("kopType")->isVisible());
+    Mnemonic(Qt::Key_T);
+    EXPECT_EQ((QStringList{"X"}), Soorten());
 
     Mnemonic(Qt::Key_N); // names descending
     EXPECT_EQ(QString("Ren\u00e9e Jansen"), Spelers()->Tekst(0, 1));

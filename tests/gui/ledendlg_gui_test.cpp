@@ -99,15 +99,15 @@ TEST_F(LedenDlg, EveryFieldHasItsLabelAndTheButtonsTheirTexts) {
             labels[label->text()] = label->buddy()->objectName();
         }
     }
-    EXPECT_EQ((std::map<QString, QString>{{"Zoek:", "zoek"},
-                                          {"Volgnr:", "volgnummer"},
-                                          {"Naam:", "naam"},
-                                          {"Begin klasse:", "beginKlasse"},
+    EXPECT_EQ((std::map<QString, QString>{{"&Zoek:", "zoek"},
+                                          {"V&olgnr:", "volgnummer"},
+                                          {"Naa&m:", "naam"},
+                                          {"&Begin klasse:", "beginKlasse"},
                                           {"Huidige klasse:", "huidigeKlasse"}}),
               labels);
     const std::pair<const char*, const char*> knoppen[] = {
         {"toevoegen", "&Toevoegen"}, {"verwijderen", "&Verwijderen"}, {"wijzigen", "&Wijzigen"},
-        {"sluiten", "&Sluiten"},     {"accepteer", "Accepteer"},      {"afbreken", "Afbreken"},
+        {"sluiten", "&Sluiten"},     {"accepteer", "&Accepteer"},     {"afbreken", "A&fbreken"},
         {"sorteerNummer", "N&r "},   {"sorteerNaam", "&Naam"}};
     for (const auto& [naam, tekst] : knoppen) {
         EXPECT_EQ(QString(tekst), Knop(naam)->text()) << naam;

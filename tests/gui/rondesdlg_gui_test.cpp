@@ -189,14 +189,14 @@ TEST_F(RondesDlg, EveryControlHasItsLabelAndText) {
                 labels[label->text()] = label->buddy()->objectName();
             }
         }
-        EXPECT_EQ((std::map<QString, QString>{{"Identificatie:", "identificatie"},
-                                              {"Zoek:", "zoek"},
-                                              {"Klasse:", "klasse"}}),
+        EXPECT_EQ((std::map<QString, QString>{{"&Identificatie:", "identificatie"},
+                                              {"&Zoek:", "zoek"},
+                                              {"&Klasse:", "klasse"}}),
                   labels);
         const std::pair<const char*, const char*> teksten[] = {{"toevoegen", "-->"},
                                                                {"verwijderen", "<--"},
                                                                {"wissel", "+/-"},
-                                                               {"nieuweKlasse", "&Nieuwe klasse"},
+                                                               {"nieuweKlasse", "Ni&euwe klasse"},
                                                                {"ok", "&Ok"},
                                                                {"cancel", "&Cancel"},
                                                                {"sorteerNummer", "N&r "},
@@ -205,9 +205,9 @@ TEST_F(RondesDlg, EveryControlHasItsLabelAndText) {
         for (const auto& [naam, tekst] : teksten) {
             EXPECT_EQ(QString(tekst), Kind<QPushButton>(dialoog, naam)->text()) << naam;
         }
-        EXPECT_EQ(QString("Toon alleen aktieve spelers"),
+        EXPECT_EQ(QString("Toon a&lleen aktieve spelers"),
                   Kind<QCheckBox>(dialoog, "alleenAktief")->text());
-        EXPECT_EQ(QString("Verberg al verwerkte spelers"),
+        EXPECT_EQ(QString("&Verberg al verwerkte spelers"),
                   Kind<QCheckBox>(dialoog, "verbergVerwerkt")->text());
         EXPECT_TRUE(Kind<QPushButton>(dialoog, "ok")->isDefault());
         // A new round: nothing chosen, so only "&Ok" and "&Cancel" work.

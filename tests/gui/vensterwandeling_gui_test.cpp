@@ -1,6 +1,8 @@
 // A walk over every window of the program, each made through its constructor
-// on the example competition: every window has a section in the manual that
-// F1 opens.
+// on the example competition: what a keyboard user and a screen reader need.
+// Every field has a label that names it, every button and field a mnemonic of
+// its own in its window, every button a name that is more than punctuation,
+// and every window a section in the manual that F1 opens.
 
 #include "app/ledenimport.h"
 #include "base/platform.h"
@@ -61,6 +63,165 @@
 namespace {
 
 const std::string kBron = std::string(MORVEL_FIXTURES) + "/../../";
+
+// A field: where the user types or chooses a value.
+bool IsVeld(const QWidget* w) {
+    if (qobject_cast<const QLineEdit*>(w)) {
+        // The editor inside a drop-down list or a spin box is named by its owner.
+        const QWidget* ouder = w->parentWidget();
+        return !qobject_cast<const QComboBox*>(ouder) &&
+               !qobject_cast<const QAbstractSpinBox*>(ouder);
+    }
+    if (auto* tekst = qobject_cast<const QTextEdit*>(w)) {
+        return !tekst->isReadOnly();
+    }
+    if (auto* tekst = qobject_cast<const QPlainTextEdit*>(w)) {
+        return !tekst->isReadOnly();
+    }
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+// A text field that only shows what the program puts in.
+bool IsAlleenTonen(const QWidget* w) {
+    auto* veld = qobject_cast<const QLineEdit*>(w);
+    return veld && veld->isReadOnly() && IsVeld(w);
+}
+
+QString Naam(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+// What a screen reader says for the widget.
+QString ToegankelijkeNaam(QWidget* w) {
+    QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(w);
+    return toegang ? toegang->text(QAccessible::Name) : QString();
+}
+
+bool MeerDanLeestekens(const QString& tekst) {
+    for (QChar c : tekst) {
+        if (c.isLetterOrNumber()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the walk found wrong in one window, one line each.
+struct CBevindingen {
+    std::vector<std::string> zonderLabel;
+    std::vector<std::string> zonderMnemonic;
+    std::vector<std::string> dubbeleMnemonics;
+    std::vector<std::string> zonderNaam;
+};
+
+// The widgets of `venster` itself that its user sees (not those of windows it holds).
+template <class T> std::vector<T*> Zichtbaar(QDialog& venster) {
+    std::vector<T*> uit;
+    for (T* w : venster.findChildren<T*>()) {
+        if (w->window() == &venster && w->isVisibleTo(&venster)) {
+            uit.push_back(w);
+        }
+    }
+    return uit;
+}
+
+CBevindingen Bekijk(QDialog& venster) {
+    CBevindingen uit;
+    std::map<QWidget*, QLabel*> labels;
+    std::map<QString, std::vector<QString>> perLetter;
+    auto letter = [&perLetter](const QString& tekst, const QString& wie) {
+        const QString toets = QKeySequence::mnemonic(tekst).toString();
+        if (!toets.isEmpty()) {
+            perLetter[toets.toUpper()].push_back(wie);
+        }
+        return !toets.isEmpty();
+    };
+    for (QLabel* label : Zichtbaar<QLabel>(venster)) {
+        if (label->buddy()) {
+            labels[label->buddy()] = label;
+            letter(label->text(), "label '" + label->text() + "' (" + Naam(label->buddy()) + ")");
+        }
+    }
+    for (QGroupBox* groep : Zichtbaar<QGroupBox>(venster)) {
+        letter(groep->title(), "groep '" + groep->title() + "'");
+    }
+    for (QWidget* w : Zichtbaar<QWidget>(venster)) {
+        auto label = labels.find(w);
+        if (IsAlleenTonen(w)) {
+            // A display is named by a label or by a name of its own.
+            if (label == labels.end() && w->accessibleName().isEmpty()) {
+                uit.zonderLabel.push_back(Naam(w).toStdString());
+            }
+            continue;
+        }
+        if (!IsVeld(w)) {
+            continue;
+        }
+        if (label == labels.end()) {
+            uit.zonderLabel.push_back(Naam(w).toStdString());
+        } else if (w->focusPolicy() != Qt::NoFocus &&
+                   QKeySequence::mnemonic(label->second->text()).isEmpty()) {
+            // A display that the keyboard does not reach needs no key of its own.
+            uit.zonderMnemonic.push_back(Naam(w).toStdString() + " (label '" +
+                                         label->second->text().toStdString() + "')");
+        }
+    }
+    // A button's key: its mnemonic or a shortcut of its own. A sign button
+    // may instead name in its tooltip the key of the control that does the
+    // same ("+/-" and the head "&Uitslag"); that key must be in the window.
+    std::vector<std::pair<QAbstractButton*, QString>> leentToets;
+    for (QAbstractButton* knop : Zichtbaar<QAbstractButton>(venster)) {
+        const QString wie = "knop '" + knop->text() + "'";
+        bool heeftToets = letter(knop->text(), wie);
+        if (!knop->shortcut().isEmpty()) {
+            perLetter[knop->shortcut().toString()].push_back(wie);
+            heeftToets = true;
+        }
+        if (!heeftToets) {
+            const QString tip = knop->toolTip();
+            const qsizetype open = tip.lastIndexOf('(');
+            if (tip.endsWith(')') && open >= 0) {
+                leentToets.emplace_back(
+                    knop, QKeySequence::fromString(tip.mid(open + 1, tip.size() - open - 2),
+                                                   QKeySequence::NativeText)
+                              .toString());
+            } else {
+                uit.zonderMnemonic.push_back(Naam(knop).toStdString() + " ('" +
+                                             knop->text().toStdString() + "')");
+            }
+        }
+        if (!MeerDanLeestekens(ToegankelijkeNaam(knop))) {
+            uit.zonderNaam.push_back(Naam(knop).toStdString() + " ('" +
+                                     ToegankelijkeNaam(knop).toStdString() + "')");
+        }
+    }
+    for (const auto& [knop, toets] : leentToets) {
+        if (toets.isEmpty() || !perLetter.count(toets)) {
+            uit.zonderMnemonic.push_back(Naam(knop).toStdString() + " ('" +
+                                         knop->text().toStdString() + "', tooltip '" +
+                                         knop->toolTip().toStdString() + "')");
+        }
+    }
+    for (const auto& [toets, wie] : perLetter) {
+        if (wie.size() > 1) {
+            std::string regel = toets.toStdString() + ":";
+            for (const QString& w : wie) {
+                regel += " " + w.toStdString();
+            }
+            uit.dubbeleMnemonics.push_back(regel);
+        }
+    }
+    return uit;
+}
+
+std::string Lijst(const std::vector<std::string>& regels) {
+    std::string uit;
+    for (const std::string& r : regels) {
+        uit += "\n    " + r;
+    }
+    return uit;
+}
 
 class Wandeling : public CVoorbeeldTest {
 protected:
@@ -140,6 +301,21 @@ protected:
     std::unique_ptr<CDatumSelectie> datum;
     std::unique_ptr<CUploadRun> run;
 };
+
+TEST_F(Wandeling, ElkVeldEenLabelElkeKnopEnElkVeldEenEigenMnemonicEnElkeKnopEenNaam) {
+    for (const CVenster& v : Vensters()) {
+        std::unique_ptr<QDialog> venster = v.maak();
+        const CBevindingen b = Bekijk(*venster);
+        EXPECT_TRUE(b.zonderLabel.empty())
+            << v.naam << ": fields without a label" << Lijst(b.zonderLabel);
+        EXPECT_TRUE(b.zonderMnemonic.empty())
+            << v.naam << ": without a mnemonic" << Lijst(b.zonderMnemonic);
+        EXPECT_TRUE(b.dubbeleMnemonics.empty())
+            << v.naam << ": mnemonics used twice" << Lijst(b.dubbeleMnemonics);
+        EXPECT_TRUE(b.zonderNaam.empty())
+            << v.naam << ": buttons a screen reader cannot name" << Lijst(b.zonderNaam);
+    }
+}
 
 TEST_F(Wandeling, ElkVensterHeeftZijnSectieInDeHandleiding) {
     std::string html;
