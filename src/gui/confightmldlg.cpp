@@ -159,7 +159,17 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
         BijWijziging(veld, this, [this, doel](const QString& t) { model_.*doel = VanQString(t); });
     };
     tekst(server_, &CHtmlVenster::server);
-    tekst(poort_, &CHtmlVenster::poort);
+    // Text put in through the accessibility interface passes no validator:
+    // the port keeps its digits only.
+    BijWijziging(poort_, this, [this](const QString& t) {
+        model_.poort.clear();
+        for (QChar teken : t) {
+            if (teken.isDigit() && teken.unicode() < 128) {
+                model_.poort += static_cast<char>(teken.unicode());
+            }
+        }
+        Toon();
+    });
     tekst(gebruikersnaam_, &CHtmlVenster::gebruikersnaam);
     tekst(remoteDirectory_, &CHtmlVenster::remoteDirectory);
     tekst(certificaat_, &CHtmlVenster::certificaat);

@@ -3,6 +3,8 @@
 // name, keys on the widget that has the focus, mnemonics and Tab.
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -55,9 +57,35 @@ inline void TabNaar(QWidget* doel) {
 }
 
 // Puts `tekst` into a field as a screen reader, dictation or voice control
-// does: through the accessibility interface, without a key.
+// does: through the accessibility interface, without a key, as its value.
 inline void ZetToegankelijkeTekst(QWidget* veld, const QString& tekst) {
     QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(veld);
     ASSERT_NE(nullptr, toegang) << veld->objectName().toStdString();
     toegang->setText(QAccessible::Value, tekst);
+}
+
+// The same by an edit of the text: the whole text of `veld` replaced
+// through the accessibility interface's editable text, no key pressed.
+inline void ZetViaToegang(QWidget* veld, const QString& tekst) {
+    QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(veld);
+    ASSERT_NE(nullptr, toegang) << veld->objectName().toStdString();
+    QAccessibleEditableTextInterface* bewerk = toegang->editableTextInterface();
+    ASSERT_NE(nullptr, bewerk) << veld->objectName().toStdString();
+    bewerk->replaceText(0, toegang->textInterface()->characterCount(), tekst);
+}
+
+// A button pressed through the accessibility interface, as a screen reader
+// does: the button shows its click first, then acts.
+inline void DrukViaToegang(QWidget* knop) {
+    QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(knop);
+    ASSERT_NE(nullptr, toegang) << knop->objectName().toStdString();
+    ASSERT_NE(nullptr, toegang->actionInterface()) << knop->objectName().toStdString();
+    toegang->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(200);
+}
+
+// The name a screen reader says for `widget`.
+inline QString ToegangNaam(QWidget* widget) {
+    QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(widget);
+    return toegang ? toegang->text(QAccessible::Name) : QString();
 }

@@ -1,6 +1,7 @@
 // The three formula windows offscreen: their controls and labels, editing,
 // testing and saving with the keyboard alone and with the mouse.
 
+#include "bediening.h"
 #include "configvenster.h"
 #include "gui/configformuledlg.h"
 #include "gui/multilinelistbox.h"
@@ -230,6 +231,25 @@ TEST_F(ConfigFormuleDlg, TheActiveMarkMovesWithTheMouse) {
     QTest::mouseClick(Knop("ok"), Qt::LeftButton);
     EXPECT_EQ(3, settings->HuidigeVoorgiftFormule());
     EXPECT_EQ("3", Sleutel("Morvel", "HuidigeVoorgiftFormule"));
+}
+
+TEST_F(ConfigFormuleDlg, FieldsPutInThroughTheAccessibilityInterfaceAreTestedAndSaved) {
+    Open<CConfigPuntenDlg>();
+    ZetViaToegang(Veld("formule"), "W + 10 * J");
+    ZetViaToegang(Veld("testW"), "2");
+    ZetViaToegang(Veld("testJ"), "3");
+    DrukViaToegang(Knop("test"));
+    EXPECT_EQ(QString("32"), Veld("resultaat")->text());
+    DrukViaToegang(Knop("ok"));
+    EXPECT_FALSE(venster->isVisible());
+    EXPECT_EQ("W + 10 * J", Sleutel("ScoreFormule 2", "Formule"));
+
+    Open<CConfigVoorgiftDlg>();
+    ZetViaToegang(Veld("komi"), "6 / (V - 5)");
+    DrukViaToegang(Knop("test"));
+    EXPECT_EQ(6, Zoek<CMultiLineListBox>("tabel")->AantalRegels());
+    DrukViaToegang(Knop("ok"));
+    EXPECT_EQ("6 / (V - 5)", Sleutel("VoorgiftEnKomi 2", "Komi"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // with the mouse and with the keyboard alone.
 
 #include "base/mappen.h"
+#include "bediening.h"
 #include "configvenster.h"
 #include "gui/afdrukken.h"
 #include "gui/configafdrukvoorkeurdlg.h"
@@ -324,6 +325,23 @@ TEST_F(InstellingVenster, HtmlWindowWithTheKeyboardAloneAndFromElsewhere) {
     EXPECT_EQ("SFTP", settings->HtmlMethode());
     EXPECT_EQ(" ftp.club.nl ", settings->Server());
     EXPECT_EQ("9", settings->Poort());
+}
+
+TEST_F(InstellingVenster, HtmlWindowFieldsPutInThroughTheAccessibilityInterface) {
+    settings->SetHtmlUitslag(2);
+    Open<CConfigHtmlDlg>();
+    ZetViaToegang(Veld("server"), "ftp.club.nl");
+    ZetViaToegang(Veld("poort"), "x2 1"); // no validator on this route: the digits stay
+    EXPECT_EQ(QString("21"), Veld("poort")->text());
+    ZetViaToegang(Veld("gebruikersnaam"), "bestuur");
+    ZetViaToegang(Veld("wachtwoord"), "nieuw geheim");
+    ZetViaToegang(Veld("remoteDirectory"), "/www/go");
+    DrukViaToegang(Knop("ok"));
+    EXPECT_EQ("ftp.club.nl", settings->Server());
+    EXPECT_EQ("21", settings->Poort());
+    EXPECT_EQ("bestuur", settings->Gebruikersnaam());
+    EXPECT_EQ("nieuw geheim", settings->Wachtwoord());
+    EXPECT_EQ("/www/go", settings->RemoteDirectory());
 }
 
 // --- Indelingsparameters ---

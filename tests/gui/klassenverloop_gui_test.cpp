@@ -291,6 +291,11 @@ TEST_F(KlassenverloopDlg, SpelersKiezenMetLijstZoekenEnKnoppen) {
     EXPECT_EQ(8u, Lijnen().size());
     EXPECT_TRUE(venster->isVisible()); // Enter closes nothing
 
+    // A name put in through the accessibility interface finds him as well.
+    ZetViaToegang(zoek(), "anneke");
+    ASSERT_GE(lijst->Selectie(), 0);
+    EXPECT_EQ("Anneke de Wit", lijst->Tekst(lijst->Selectie(), 1).toStdString());
+
     Mnemonic(Qt::Key_L); // "A&lle spelers"
     EXPECT_EQ(12u, Lijnen().size());
     Mnemonic(Qt::Key_G); // "&Geen"

@@ -130,4 +130,17 @@ TEST_F(NieuweCompetitieDlg, SaysWhyOkIsDisabledWhateverPutTheTextIn) {
     }
 }
 
+TEST_F(NieuweCompetitieDlg, TheIdentificationPutInThroughTheAccessibilityInterfaceCounts) {
+    CNieuweCompetitieDlg venster(*app);
+    auto* ok = venster.findChild<QPushButton*>("ok");
+    auto* identificatie = venster.findChild<QLineEdit*>("identificatie");
+    ZetViaToegang(identificatie, "voorjaar"); // exists, in other case
+    EXPECT_FALSE(ok->isEnabled());
+    ZetViaToegang(identificatie, "Najaar 2027");
+    EXPECT_TRUE(ok->isEnabled());
+    DrukViaToegang(ok);
+    EXPECT_EQ(QDialog::Accepted, venster.result());
+    EXPECT_TRUE(std::filesystem::exists(tmp.Bestand("data/Najaar 2027/Najaar 2027.txt")));
+}
+
 } // namespace
