@@ -5,7 +5,31 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+namespace {
+
+// A separator row ("====", "----") fills its cells to their edge, never
+// ends in "..."; other cells are cut as usual, with their whole text as tooltip.
+class CStreepCellen : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* optie, const QModelIndex& cel) const override {
+        QStyledItemDelegate::initStyleOption(optie, cel);
+        const QString& tekst = optie->text;
+        if (!tekst.isEmpty() &&
+            (tekst.front() == QLatin1Char('=') || tekst.front() == QLatin1Char('-')) &&
+            tekst.count(tekst.front()) == tekst.size()) {
+            optie->textElideMode = Qt::ElideNone;
+        }
+    }
+};
+
+} // namespace
 
 CIndelingsBerekening::CIndelingsBerekening(const std::vector<std::string>& regels, QWidget* ouder)
     : QDialog(ouder) {
@@ -20,9 +44,18 @@ CIndelingsBerekening::CIndelingsBerekening(const std::vector<std::string>& regel
     koppen->VoegToe("Klasseverschil", "kopKlasseverschil", ESoort::Tekst, 2);
     koppen->VoegToe("Rondes niet gespeeld", "kopRondes", ESoort::Tekst, 2);
     koppen->VoegToe("Punten", "kopPunten", ESoort::Tekst);
-    lijst->ZetKolomBreedtes({22, 22, 8, 10, 10, 10});
+    lijst->setItemDelegate(new CStreepCellen(lijst));
+    // Each head spans columns wide enough for its whole text; the names widen
+    // with the window.
+    lijst->ZetKolomBreedtes({22, 22, 9, 9, 13, 13, 10});
+    lijst->ZetMeeRekken({0, 1});
     lijst->ZetRegels(regels);
-    lijst->setMinimumSize(760, 360);
+    // Room for the columns beside the scroll bar.
+    const int teken = lijst->fontMetrics().averageCharWidth();
+    lijst->setMinimumSize((22 + 22 + 9 + 9 + 13 + 13 + 10) * teken +
+                              lijst->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                              2 * lijst->frameWidth(),
+                          360);
 
     auto* sluiten = new QPushButton(QStringLiteral("&Sluiten"));
     sluiten->setObjectName(QStringLiteral("sluiten"));
