@@ -135,6 +135,40 @@ TEST_F(IndelingDlg, EveryControlHasItsDutchTextAndTheFieldItsLabel) {
     EXPECT_FALSE(Knop("kopType")->isVisible());
 }
 
+TEST_F(IndelingDlg, EnterInZoekMarksThePlayerFoundAndNeverGenerates) {
+    Open();
+    auto* zoek = Zoek<QLineEdit>("zoek");
+    ZetViaToegang(zoek, "lucas"); // as dictation puts it in
+    EXPECT_EQ(10, Spelers()->Selectie());
+    zoek->setFocus();
+    Toets(Qt::Key_Return);
+    EXPECT_EQ((QStringList{"-->", "Lucas Brouwer"}), Rij(Spelers(), 10));
+    EXPECT_EQ(0, Paren()->AantalRegels());
+    EXPECT_EQ(nullptr, Voortgang());
+    EXPECT_EQ(zoek, QApplication::focusWidget());
+    EXPECT_EQ(QString("lucas"), zoek->selectedText()); // the next name replaces it
+    Toets(Qt::Key_Return);
+    EXPECT_EQ((QStringList{"", "Lucas Brouwer"}), Rij(Spelers(), 10));
+    // Without a player found Enter does nothing at all.
+    ZetViaToegang(zoek, "");
+    Toets(Qt::Key_Return);
+    EXPECT_EQ(0, Paren()->AantalRegels());
+    EXPECT_EQ(nullptr, Voortgang());
+}
+
+TEST_F(IndelingDlg, TheSignButtonsSayWhatTheyDo) {
+    Open();
+    const std::pair<const char*, const char*> knoppen[] = {
+        {"toevoegen", "Speler toevoegen"},
+        {"verwijderen", "Regel verwijderen"},
+        {"wissel", "Geblokkeerd of vast wisselen"},
+        {"log", "Indelingsberekeningen tonen"}};
+    for (const auto& [naam, zegt] : knoppen) {
+        EXPECT_EQ(QString(zegt), ToegangNaam(Knop(naam))) << naam;
+        EXPECT_TRUE(Knop(naam)->toolTip().startsWith(zegt)) << naam;
+    }
+}
+
 TEST_F(IndelingDlg, PreparedComputedLoggedAndPublishedWithTheMouse) {
     Open();
     // A blocked pair, and a fixed pair made from a second one.

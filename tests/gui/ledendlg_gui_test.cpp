@@ -3,6 +3,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "bediening.h"
 #include "gui/ledendlg.h"
 #include "gui/morveldlg.h"
 #include "gui/multilinelistbox.h"
@@ -164,6 +165,51 @@ TEST_F(LedenDlg, AddChangeAndRemoveWithTheKeyboardAlone) {
     Mnemonic(Qt::Key_S);
     EXPECT_FALSE(venster->isVisible());
     EXPECT_EQ(2, app->settings.LedenSorteerSleutel());
+}
+
+TEST_F(LedenDlg, AMemberChangedThroughTheAccessibilityInterfaceAlone) {
+    Open();
+    DrukViaToegang(Zoek<QCheckBox>("alleenAktief")); // Anna Oud is not active
+    ZetViaToegang(Veld("zoek"), "anna");
+    EXPECT_EQ(QString("Anna Oud"), Lijst()->Tekst(Lijst()->Selectie(), 1));
+    EXPECT_EQ(QString("Anna Oud"), Veld("naam")->text());
+    DrukViaToegang(Knop("wijzigen"));
+    ZetViaToegang(Veld("naam"), "Anna de Oud");
+    ZetViaToegang(Veld("beginKlasse"), "180");
+    EXPECT_EQ(QString("180"), Veld("huidigeKlasse")->text());
+    DrukViaToegang(Zoek<QCheckBox>("aktief"));
+    DrukViaToegang(Knop("accepteer"));
+    const CSpeler* anna = app->competitie.spelers.Zoek(5);
+    EXPECT_EQ("Anna de Oud", anna->naam);
+    EXPECT_EQ(180, anna->beginKlasse);
+    EXPECT_EQ(1, anna->aktief);
+    EXPECT_TRUE(venster->Model().Bladeren());
+
+    // Enter in "Zoek:" edits the player found, as Enter on his row does.
+    ZetViaToegang(Veld("zoek"), "piet");
+    Veld("zoek")->setFocus();
+    Toets(Qt::Key_Return);
+    EXPECT_EQ(CLedenVenster::EStatus::Wijzigen, venster->Model().Status());
+    EXPECT_EQ(Veld("naam"), QApplication::focusWidget());
+    EXPECT_EQ(QString("Piet Jansen"), Veld("naam")->text());
+}
+
+TEST_F(LedenDlg, TheCloseBoxDuringAnEditAsksWithNeeAsTheDefault) {
+    Open();
+    ZetViaToegang(Veld("zoek"), "piet");
+    Mnemonic(Qt::Key_W);
+    Typ("Piet Weg");
+    const char* vraag =
+        "Weet u zeker dat u de veranderingen wilt negeren en het venster wilt sluiten?";
+    recorder.Verwacht(vraag, Antwoord::Nee);
+    venster->close();
+    EXPECT_EQ(Knoppen::JaNeeStdNee, recorder.meldingen.back().knoppen);
+    EXPECT_TRUE(venster->isVisible());
+    EXPECT_EQ(QString("Piet Weg"), Veld("naam")->text());
+    recorder.Verwacht(vraag, Antwoord::Ja);
+    venster->close();
+    EXPECT_FALSE(venster->isVisible());
+    EXPECT_EQ("Piet Jansen", app->competitie.spelers.Zoek(3)->naam);
 }
 
 TEST_F(LedenDlg, HeadsSortWithTheirArrowAndTheFilterShowsEveryone) {

@@ -1,9 +1,12 @@
 #include "gui/multilinelistbox.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -115,6 +118,47 @@ TEST_F(Lijst, DubbelKlikSelecteertEnKiest) {
     QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {},
                        QPoint(5, lijst->viewport()->height() - 2));
     EXPECT_EQ(1, gekozen.count()) << "below the last row nothing is chosen";
+}
+
+TEST_F(Lijst, KolommenRekkenMeeMetDeLijstInHunVerhouding) {
+    lijst->ZetRegels({"Anna\tBert\t1 - 0"});
+    lijst->ZetKolomBreedtes({10, 20});
+    lijst->ZetMeeRekken({0, 1});
+    const int teken = lijst->fontMetrics().averageCharWidth();
+    venster.resize(40 * teken, 300);
+    QApplication::processEvents();
+    const int smal0 = lijst->columnWidth(0);
+    EXPECT_GE(smal0, 10 * teken);
+    venster.resize(120 * teken, 300);
+    QApplication::processEvents();
+    const int extra0 = lijst->columnWidth(0) - 10 * teken;
+    const int extra1 = lijst->columnWidth(1) - 20 * teken;
+    EXPECT_GT(extra0, 0);
+    EXPECT_NEAR(2 * extra0, extra1, 2); // shared as the widths are
+    venster.resize(40 * teken, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(smal0, lijst->columnWidth(0)); // and narrow again
+}
+
+TEST_F(Lijst, EenAfgekapteCelToontZijnHeleTekstAlsTooltip) {
+    const QString lang = QStringLiteral("Wilhelmina Cornelia van Oldenbarnevelt-Zuidervaart");
+    lijst->ZetRegels({"3\t" + lang.toStdString(), "7\tJan"});
+    lijst->ZetKolomBreedtes({6});
+    venster.resize(200, 300);
+    QApplication::processEvents();
+    auto tooltip = [this](int rij) {
+        QToolTip::hideText();
+        for (int i = 0; i < 100 && QToolTip::isVisible(); ++i) {
+            QTest::qWait(10);
+        }
+        const QPoint plaats =
+            lijst->visualRect(lijst->model()->index(rij, 1)).topLeft() + QPoint(4, 4);
+        QHelpEvent vraag(QEvent::ToolTip, plaats, lijst->viewport()->mapToGlobal(plaats));
+        QApplication::sendEvent(lijst->viewport(), &vraag);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(lang, tooltip(0));
+    EXPECT_EQ(QString(), tooltip(1)); // a whole name needs none
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "app/morvelapp.h"
 #include "base/mappen.h"
+#include "bediening.h"
 #include "gui/multilinelistbox.h"
 #include "gui/rondedlg.h"
 #include "gui/rondesdlg.h"
@@ -13,6 +14,7 @@
 #include "vensterscript.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -54,12 +56,6 @@ const char* const kUitgesteldVraag =
 const char* const kAvond = "{15 okt}\r\n1 2 +\r\n3 4 -\r\n5 6 0\r\n7 8 +\r\n9 10 ?\r\n"
                            "11 12 +\r\n13 Uitgeloot\r\nklasse(14)=176\r\n";
 
-template <class T> T* Kind(const QWidget& venster, const char* naam) {
-    auto* widget = venster.findChild<T*>(naam);
-    EXPECT_NE(nullptr, widget) << naam;
-    return widget;
-}
-
 QStringList Kolom(const CMultiLineListBox* lijst, int kolom) {
     QStringList teksten;
     for (int i = 0; i < lijst->AantalRegels(); ++i) {
@@ -68,14 +64,6 @@ QStringList Kolom(const CMultiLineListBox* lijst, int kolom) {
     return teksten;
 }
 
-void Toets(Qt::Key toets, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), toets, modifiers);
-}
-// Alt and the underlined letter: the button shows its click first, then acts.
-void Mnemonic(Qt::Key letter) {
-    Toets(letter, Qt::AltModifier);
-    QTest::qWait(200);
-}
 void Typ(const QString& tekst) {
     QTest::keyClicks(QApplication::focusWidget(), tekst);
 }
@@ -292,6 +280,62 @@ TEST_F(RondesDlg, APlayEveningWithTheKeyboardAlone) {
     Mnemonic(Qt::Key_S);
     EXPECT_FALSE(venster->isVisible());
     ControleerAvond();
+}
+
+TEST_F(RondesDlg, ARoundEnteredThroughTheAccessibilityInterfaceAlone) {
+    Open();
+    CVensterScript script;
+    script.VerwachtVenster([](QDialog& dialoog) {
+        auto* zoek = Kind<QLineEdit>(dialoog, "zoek");
+        auto* toevoegen = Kind<QPushButton>(dialoog, "toevoegen");
+        ZetViaToegang(Kind<QLineEdit>(dialoog, "identificatie"), "15 okt");
+        for (const char* naam : {"anna", "bert", "cees", "dirk"}) {
+            ZetViaToegang(zoek, naam);
+            DrukViaToegang(toevoegen);
+        }
+        DrukViaToegang(Kind<QPushButton>(dialoog, "wissel"));
+        EXPECT_EQ((QStringList{"1 - 0", "0 - 1"}),
+                  Kolom(Kind<CMultiLineListBox>(dialoog, "uitslagen"), 2));
+
+        // The class field says the number it shows, and takes one.
+        ZetViaToegang(zoek, "nel");
+        DrukViaToegang(toevoegen);
+        auto* klasse = Kind<QAbstractSpinBox>(dialoog, "klasse");
+        QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(klasse);
+        EXPECT_EQ(QString("Klasse"), toegang->text(QAccessible::Name)); // from its label
+        if (!toegang->valueInterface()) {
+            ADD_FAILURE() << "the class field has no value";
+            return static_cast<int>(QDialog::Rejected);
+        }
+        EXPECT_EQ(185, toegang->valueInterface()->currentValue().toInt());
+        toegang->valueInterface()->setCurrentValue(176);
+        EXPECT_EQ(QString("176"), klasse->text());
+        ZetViaToegang(klasse, "177");
+        EXPECT_EQ(177, toegang->valueInterface()->currentValue().toInt());
+        DrukViaToegang(Kind<QPushButton>(dialoog, "nieuweKlasse"));
+        DrukViaToegang(Kind<QPushButton>(dialoog, "ok"));
+        EXPECT_FALSE(dialoog.isVisible());
+        return dialoog.result();
+    });
+    Mnemonic(Qt::Key_T);
+    EXPECT_TRUE(script.Klaar());
+    ASSERT_EQ(2, app->competitie.rondes.Aantal());
+    std::vector<std::string> regels;
+    app->competitie.rondes.Ronde(1).SchrijfLijst(regels, 2);
+    EXPECT_EQ((std::vector<std::string>{"{15 okt}", "1 2 +", "3 4 -", "klasse(14)=177"}), regels);
+}
+
+TEST_F(RondesDlg, TheSignButtonsSayWhatTheyDo) {
+    CRonde ronde(app->competitie.rondes);
+    CRondeDlg dialoog(*app, ronde);
+    const std::pair<const char*, const char*> knoppen[] = {{"toevoegen", "Speler toevoegen"},
+                                                           {"verwijderen", "Regel verwijderen"},
+                                                           {"wissel", "Uitslag wisselen"}};
+    for (const auto& [naam, zegt] : knoppen) {
+        auto* knop = Kind<QPushButton>(dialoog, naam);
+        EXPECT_EQ(QString(zegt), ToegangNaam(knop)) << naam;
+        EXPECT_TRUE(knop->toolTip().startsWith(zegt)) << naam;
+    }
 }
 
 TEST_F(RondesDlg, APlayEveningWithTheMouse) {
