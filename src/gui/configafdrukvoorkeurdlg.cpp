@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,7 +24,12 @@ QListWidget* MaakLijst(const char* naam, const std::vector<std::string>& regels)
     lijst->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const std::string& regel : regels) {
         lijst->addItem(NaarQString(regel));
+        // The whole name, should the window be made too narrow for it.
+        lijst->item(lijst->count() - 1)->setToolTip(lijst->item(lijst->count() - 1)->text());
     }
+    // Wide enough for the longest entry beside the scroll bar.
+    lijst->setMinimumWidth(lijst->sizeHintForColumn(0) + 2 * lijst->frameWidth() +
+                           lijst->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
     return lijst;
 }
 
@@ -132,6 +138,25 @@ void CConfigAfdrukvoorkeurDlg::Toon() {
     }
     voorbeeld_->setFont(lettertype);
     ok_->setEnabled(model_.OkAan());
+}
+
+void CConfigAfdrukvoorkeurDlg::showEvent(QShowEvent* gebeurtenis) {
+    QDialog::showEvent(gebeurtenis);
+    ToonGekozen();
+}
+
+void CConfigAfdrukvoorkeurDlg::resizeEvent(QResizeEvent* gebeurtenis) {
+    QDialog::resizeEvent(gebeurtenis);
+    ToonGekozen();
+}
+
+void CConfigAfdrukvoorkeurDlg::ToonGekozen() {
+    // Only a laid-out list scrolls: the chosen font and size in sight.
+    for (QListWidget* lijst : {lettertypen_, groottes_}) {
+        if (QListWidgetItem* gekozen = lijst->currentItem()) {
+            lijst->scrollToItem(gekozen);
+        }
+    }
 }
 
 void CConfigAfdrukvoorkeurDlg::Ok() {

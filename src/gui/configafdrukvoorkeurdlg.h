@@ -24,9 +24,15 @@ public:
 
     const CAfdrukvoorkeurVenster& Model() const { return model_; }
 
+protected:
+    void showEvent(QShowEvent* gebeurtenis) override;
+    void resizeEvent(QResizeEvent* gebeurtenis) override;
+
 private:
     // Copies the selections, the preview and the enabled OK into the widgets.
     void Toon();
+    // Scrolls the lists to the chosen font and size, when they are out of sight.
+    void ToonGekozen();
     void Ok();
 
     CSettings& settings_;

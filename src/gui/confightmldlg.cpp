@@ -94,6 +94,7 @@ CConfigHtmlDlg::CConfigHtmlDlg(CSettings& settings, QWidget* ouder)
     certificaat_ = MaakConfigVeld("certificaat");
     certificaat_->setAccessibleName(QStringLiteral("Certificaatbestand"));
     certificaat_->setPlaceholderText(QStringLiteral("leeg: de certificaten van het systeem"));
+    certificaat_->setToolTip(certificaat_->placeholderText()); // in a narrow window it is cut
     bladeren_ = MaakConfigKnop("&Bladeren...", "bladeren");
     bladeren_->setAccessibleName(QStringLiteral("Certificaatbestand kiezen"));
     competitieId_ = MaakConfigVak("Competitie-id aa&n pad toevoegen", "competitieId");

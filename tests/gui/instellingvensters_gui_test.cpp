@@ -12,6 +12,7 @@
 #include "gui/qttekst.h"
 #include "vensterscript.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -141,6 +142,17 @@ TEST_F(InstellingVenster, PrintPreferencesWithoutTheStoredFontChooseWhatPrinting
               opmerking->text());
     EXPECT_EQ(opmerking->text(), lettertypen->accessibleDescription());
     EXPECT_EQ(gebruikt, Zoek<QLabel>("voorbeeld")->font().family());
+    // At its smallest the window shows every name whole and the chosen one in sight.
+    venster->resize(venster->minimumSizeHint());
+    QApplication::processEvents();
+    QListWidgetItem* gekozen = lettertypen->selectedItems().value(0);
+    EXPECT_TRUE(lettertypen->viewport()->rect().contains(lettertypen->visualItemRect(gekozen)));
+    for (int i = 0; i < lettertypen->count(); ++i) {
+        EXPECT_LE(lettertypen->sizeHintForIndex(lettertypen->model()->index(i, 0)).width(),
+                  lettertypen->viewport()->width())
+            << lettertypen->item(i)->text().toStdString();
+        EXPECT_EQ(lettertypen->item(i)->text(), lettertypen->item(i)->toolTip());
+    }
     ASSERT_TRUE(Knop("ok")->isEnabled());
     QTest::mouseClick(Knop("ok"), Qt::LeftButton);
     EXPECT_FALSE(venster->isVisible());
