@@ -33,7 +33,7 @@ CImportDlg::CImportDlg(CMorvelApp& app, std::string bestand, CLedenImport import
     koppen->VoegToe("Klasse", "kopKlasse", CKolomKoppen::ESoort::Tekst);
     koppen->VoegToe("A I U", "kopVlaggen", CKolomKoppen::ESoort::Tekst);
     koppen->VoegToe("Wat gebeurt er", "kopUitkomst", CKolomKoppen::ESoort::Tekst);
-    lijst->ZetKolomBreedtes({6, 26, 30, 7});
+    lijst->ZetKolomBreedtes({7, 26, 30, 7});
     lijst->ZetRegels(model_.Rijen());
     lijst->setMinimumSize(820, 320);
     auto* lijstLabel = MaakLabel("&Regels van het bestand:", lijst);
