@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace {
 
@@ -47,12 +48,13 @@ CIndelingsBerekening::CIndelingsBerekening(const std::vector<std::string>& regel
     lijst->setItemDelegate(new CStreepCellen(lijst));
     // Each head spans columns wide enough for its whole text; the names widen
     // with the window.
-    lijst->ZetKolomBreedtes({22, 22, 9, 9, 13, 13, 10});
+    static constexpr std::initializer_list<int> kBreedtes = {22, 22, 7, 12, 13, 13, 10};
+    lijst->ZetKolomBreedtes(kBreedtes);
     lijst->ZetMeeRekken({0, 1});
     lijst->ZetRegels(regels);
     // Room for the columns beside the scroll bar.
     const int teken = lijst->fontMetrics().averageCharWidth();
-    lijst->setMinimumSize((22 + 22 + 9 + 9 + 13 + 13 + 10) * teken +
+    lijst->setMinimumSize(std::accumulate(kBreedtes.begin(), kBreedtes.end(), 0) * teken +
                               lijst->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                               2 * lijst->frameWidth(),
                           360);
