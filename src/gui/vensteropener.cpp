@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +15,9 @@ CVensterOpener& Echt() {
 }
 
 CVensterOpener* huidige = nullptr;
+
+// The widest a field of Qt's print dialog is made, in pixels.
+constexpr int kBredeVeld = 900;
 
 } // namespace
 
@@ -31,6 +36,15 @@ bool CVensterOpener::KiesPrinter(QPrinter& printer, QWidget* ouder) {
     dialoog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                        QAbstractPrintDialog::PrintCollateCopies);
     dialoog.setPrintRange(QAbstractPrintDialog::AllPages);
+    // Qt's file field is too narrow for the proposed PDF file: show it whole.
+    const QString bestand = printer.outputFileName();
+    for (QLineEdit* veld : dialoog.findChildren<QLineEdit*>()) {
+        if (!bestand.isEmpty() && veld->text() == bestand) {
+            veld->setToolTip(bestand);
+            veld->setMinimumWidth(
+                std::min(veld->fontMetrics().horizontalAdvance(bestand) + 24, kBredeVeld));
+        }
+    }
     return dialoog.exec() == QDialog::Accepted;
 }
 

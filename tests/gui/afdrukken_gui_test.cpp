@@ -2,6 +2,7 @@
 // images of a known size and printed into PDF files.
 
 #include "gui/afdrukken.h"
+#include "gui/vensteropener.h"
 #include "melding_recorder.h"
 #include "omgeving.h"
 #include "pdf_inhoud.h"
@@ -9,12 +10,17 @@
 #include "tijdelijke_map.h"
 #include "vensterscript.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -331,6 +337,35 @@ TEST_F(PdfAfdruk, DePrintDialoogSteltEenNaamInDeDocumentenmapVoor) {
                   script.pdfVoorstellen);
         std::filesystem::remove(map.Bestand("Documents"));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Qt's print dialog shows the proposed PDF file whole, with the path as tooltip.
+TEST(PrintDialoog, ToontHetVoorgesteldeBestandHeel) {
+    QPrinter printer(QPrinter::HighResolution);
+    const QString bestand =
+        QStringLiteral("/home/clubbeheer/Documenten/Stand na ronde 17 maart 2025 (voorjaar).pdf");
+    printer.setOutputFileName(bestand);
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    QString tip;
+    bool heel = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialoog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, dialoog);
+        for (QLineEdit* veld : dialoog->findChildren<QLineEdit*>()) {
+            if (veld->text() == bestand) {
+                tip = veld->toolTip();
+                heel = veld->width() >= veld->fontMetrics().horizontalAdvance(bestand);
+            }
+        }
+        dialoog->reject();
+    });
+    EXPECT_FALSE(VensterOpener().KiesPrinter(printer, nullptr));
+    EXPECT_EQ(bestand, tip);
+    EXPECT_TRUE(heel);
 }
 
 } // namespace
