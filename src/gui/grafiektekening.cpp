@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
@@ -41,8 +42,20 @@ Qt::PenStyle Streep(int streep) {
 // A label's room across its axis, in pixels: so many fit along an axis.
 constexpr qreal kLabelRuimte = 24;
 
-size_t Passend(qreal lengte) {
-    return static_cast<size_t>(std::max(2.0, lengte / kLabelRuimte));
+size_t Passend(qreal lengte, qreal ruimte = kLabelRuimte) {
+    return static_cast<size_t>(std::max(2.0, lengte / ruimte));
+}
+
+// The room of a round's label along a horizontal axis: the widest whole,
+// so that none is cut to "...".
+qreal RondeRuimte(const CKlassenGrafiek& grafiek, const QFont& letter) {
+    const QFontMetricsF maat(letter);
+    qreal ruimte = kLabelRuimte;
+    for (const std::string& ronde : grafiek.rondeLabels) {
+        ruimte =
+            std::max(ruimte, maat.horizontalAdvance(NaarQString(ronde)) + maat.averageCharWidth());
+    }
+    return ruimte;
 }
 
 void Leeg(QCategoryAxis& as) {
@@ -103,8 +116,11 @@ QChart* MaakQtGrafiek(const CKlassenGrafiek& grafiek, const PuntMelding& melding
     // As many labels as the plot has room for, again whenever its size changes.
     auto labels = std::make_shared<CKlassenGrafiek>(grafiek);
     auto ruimte = std::make_shared<std::pair<size_t, size_t>>(0, 0);
-    auto pas = [labels, ruimte, x, y](const QRectF& vlak) {
-        const std::pair<size_t, size_t> nieuw{Passend(vlak.width()), Passend(vlak.height())};
+    const qreal rondeRuimte =
+        rondes >= kRechtopVanaf ? kLabelRuimte : RondeRuimte(grafiek, x->labelsFont());
+    auto pas = [labels, ruimte, x, y, rondeRuimte](const QRectF& vlak) {
+        const std::pair<size_t, size_t> nieuw{Passend(vlak.width(), rondeRuimte),
+                                              Passend(vlak.height())};
         if (nieuw.first != ruimte->first) {
             VulRondeAs(*x, *labels, nieuw.first);
         }

@@ -23,6 +23,7 @@
 
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -264,6 +265,26 @@ TEST_F(KlassenverloopDlg, EenKleinVensterToontMinderKlassen) {
     venster->resize(1100, 700);
     QTest::qWait(100);
     EXPECT_EQ(groot, klassen->categoriesLabels().size());
+}
+
+// So do the rounds along the bottom: at the window's smallest size every
+// label shown has the room of the widest one, and the first is always there.
+TEST_F(KlassenverloopDlg, EenSmalVensterToontMinderRondesHeel) {
+    Toon();
+    auto* rondes = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).front());
+    venster->resize(venster->minimumSizeHint());
+    QTest::qWait(100);
+    const QStringList labels = rondes->categoriesLabels();
+    EXPECT_EQ(QString("3 maart"), labels.front());
+    const QFontMetricsF maat(rondes->labelsFont());
+    qreal breedste = 0;
+    for (const QString& label : labels) {
+        breedste = std::max(breedste, maat.horizontalAdvance(label));
+    }
+    ASSERT_GE(labels.size(), 2);
+    const qreal perRonde = view->chart()->plotArea().width() / 4; // four rounds
+    const qreal stap = rondes->endValue(labels[1]) - rondes->endValue(labels[0]);
+    EXPECT_GE(stap * perRonde, breedste) << labels.join(", ").toStdString();
 }
 
 TEST_F(KlassenverloopDlg, SpelersKiezenMetLijstZoekenEnKnoppen) {
