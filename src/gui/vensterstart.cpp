@@ -2,6 +2,7 @@
 
 #include "app/morvelapp.h"
 #include "cli/opdrachtregel.h"
+#include "gui/focusterug.h"
 #include "gui/htmlvoortgang.h"
 #include "gui/hulptoets.h"
 #include "gui/morveldlg.h"
@@ -49,6 +50,7 @@ int StartVensters(int& argc, char** argv, const std::string& profiel) {
     QApplication::setStyle(new CMorvelStijl); // the application owns it
     CNederlands nederlands;
     CHulpToets hulp;
+    CFocusTerug focusTerug;
 
     CQtMelder melder;
     Melder* vorige = ZetMelder(&melder);

@@ -45,7 +45,8 @@ public:
 
 // Runs the program with its windows: the Qt application in Dutch with the
 // program's icon and style, message boxes for every message, F1 for the
-// manual, the application object with the settings of `profiel` (empty: the
-// profile next to the program), and the main window until it closes.
-// Returns the exit status.
+// manual, the focus back to the window a closed window came from, the
+// application object with the settings of `profiel` (empty: the profile next
+// to the program), and the main window until it closes. Returns the exit
+// status.
 int StartVensters(int& argc, char** argv, const std::string& profiel);
