@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 CFocusTerug::CFocusTerug() {
     qApp->installEventFilter(this);
@@ -19,15 +20,16 @@ bool CFocusTerug::eventFilter(QObject* object, QEvent* gebeurtenis) {
         return false;
     }
     auto* venster = static_cast<QWidget*>(object);
-    if (!venster->isWindow() || !venster->parentWidget()) {
+    if (!venster->isWindow() || !venster->parentWidget() || !venster->windowHandle() ||
+        venster->windowHandle() != QGuiApplication::focusWindow()) {
         return false;
     }
     // Asked once the hiding is done, so that a window the window manager
     // or the program activates in the meantime keeps the focus.
     QPointer<QWidget> ouder = venster->parentWidget()->window();
     QTimer::singleShot(0, ouder, [ouder] {
-        const QWidget* actief = QApplication::activeWindow();
-        if (ouder && ouder->isVisible() && (!actief || !actief->isVisible())) {
+        const QWindow* focus = QGuiApplication::focusWindow();
+        if (ouder && ouder->isVisible() && (!focus || !focus->isVisible())) {
             ouder->activateWindow();
         }
     });
