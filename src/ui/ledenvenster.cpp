@@ -156,7 +156,10 @@ int CLedenVenster::Accepteer() {
         return -1;
     }
     Vul();
+    // The name goes into "Zoek:", but the row is the player's own: the search
+    // may find another name that begins with his, or pass him when he is hidden.
     Zoek(naam);
+    kolom_.SelecteerSpeler(spelers.Zoek(nummer));
     focus_ = EFocus::Zoek;
     app_.BewaarHerstel();
     return 0;

@@ -86,7 +86,8 @@ public:
     // "&Wijzigen" and the double click: the selected player is changed.
     void Wijzigen();
     // "Accepteer": adds or changes the player. 0 when done (the list is
-    // refilled and the player found through "Zoek:"), -1 when the edit stays open.
+    // refilled, his name is in "Zoek:" and his row is selected, none while the
+    // filter hides him), -1 when the edit stays open.
     int Accepteer();
     // "Afbreken" and Escape while editing: back to browsing, nothing changed.
     void Afbreken();

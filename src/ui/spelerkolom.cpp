@@ -48,10 +48,7 @@ void CSpelerKolom::Vul() {
 void CSpelerKolom::VulEnHerstel() {
     const CSpeler* gekozen = GeselecteerdeSpeler();
     Vul();
-    auto gevonden = std::find(rijSpelers_.begin(), rijSpelers_.end(), gekozen);
-    if (gekozen && gevonden != rijSpelers_.end()) {
-        selectie_ = static_cast<int>(gevonden - rijSpelers_.begin());
-    }
+    SelecteerSpeler(gekozen);
 }
 
 void CSpelerKolom::VernieuwRijen() {
@@ -78,6 +75,13 @@ void CSpelerKolom::VerwijderExtraRij() {
 
 void CSpelerKolom::Selecteer(int rij) {
     selectie_ = rij >= 0 && rij < static_cast<int>(rijen_.size()) ? rij : -1;
+}
+
+void CSpelerKolom::SelecteerSpeler(const CSpeler* speler) {
+    auto gevonden = std::find(rijSpelers_.begin(), rijSpelers_.end(), speler);
+    selectie_ = speler && gevonden != rijSpelers_.end()
+                    ? static_cast<int>(gevonden - rijSpelers_.begin())
+                    : -1;
 }
 
 CSpeler* CSpelerKolom::Speler(int rij) const {

@@ -37,6 +37,8 @@ public:
     // The player of row `rij` (nullptr for none, or for a row without one).
     CSpeler* Speler(int rij) const;
     CSpeler* GeselecteerdeSpeler() const { return Speler(selectie_); }
+    // Selects the row of `speler`; none when he is not listed.
+    void SelecteerSpeler(const CSpeler* speler);
 
     // "Zoek:": every change selects the best-matching row (ZoekInLijst); an
     // empty text selects none. While the column is not in use the text is

@@ -134,6 +134,28 @@ TEST_F(LedenVenster, AddingProposesTheNextNumberAndFindsTheNewPlayer) {
     EXPECT_EQ("Karel Kort", app->competitie.spelers.Zoek(8)->naam);
 }
 
+// The search would find "Jan de Vries" first for "Jan", or for a hidden player.
+TEST_F(LedenVenster, AfterAcceptingTheRowIsThePlayersOwn) {
+    app->settings.SetLedenSorteerSleutel(CLedenVenster::kNummerOp);
+    app->settings.SetLedenToonAlleenAktieveSpelers(1);
+    CLedenVenster venster(*app);
+    venster.Toevoegen();
+    venster.ZetNaam("Jan");
+    venster.ZetBeginKlasse("150");
+    ASSERT_EQ(0, venster.Accepteer());
+    EXPECT_EQ("Jan", venster.ZoekTekst());
+    EXPECT_EQ("8\tJan", venster.Rijen()[static_cast<size_t>(venster.Selectie())]);
+    EXPECT_EQ("8", venster.Detail().volgnummer);
+
+    // Made inactive while the filter hides the inactive: no row, not another player's.
+    venster.Wijzigen();
+    venster.ZetAktief(false);
+    ASSERT_EQ(0, venster.Accepteer());
+    EXPECT_EQ("Jan", venster.ZoekTekst());
+    EXPECT_EQ(-1, venster.Selectie());
+    EXPECT_EQ("", venster.Detail().naam);
+}
+
 TEST_F(LedenVenster, AnEmptyRegisterProposesNumberOne) {
     app->competitie.rondes.Clear();
     for (int nummer : {3, 7, 2, 5}) {
