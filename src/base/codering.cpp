@@ -166,6 +166,31 @@ std::string Utf8NaarCp1252(std::string_view tekst) {
     return uit;
 }
 
+std::string Utf16NaarCp1252(std::string_view bytes, bool grootEinde) {
+    auto eenheid = [&](size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(grootEinde ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string uit;
+    uit.reserve(bytes.size() / 2);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char32_t c = eenheid(i);
+        if (c >= 0xD800 && c < 0xE000) {
+            // A high surrogate with its low one is a character beyond Windows-1252.
+            if (c < 0xDC00 && i + 3 < bytes.size() && eenheid(i + 2) >= 0xDC00 &&
+                eenheid(i + 2) < 0xE000) {
+                i += 2;
+            }
+            uit += '?';
+            continue;
+        }
+        const int a = UnicodeNaarCp1252(c);
+        uit += a < 0 ? '?' : static_cast<char>(a);
+    }
+    return uit;
+}
+
 void AnsiNaarOemInPlaats(std::string& tekst) {
     Vertaal(tekst, kAnsiNaarOem);
 }

@@ -9,6 +9,9 @@
 
 std::string Cp1252NaarUtf8(std::string_view tekst);
 std::string Utf8NaarCp1252(std::string_view tekst);
+// UTF-16 bytes without their byte order mark (`grootEinde`: big-endian); a
+// lone surrogate is no character either. An odd last byte is left out.
+std::string Utf16NaarCp1252(std::string_view bytes, bool grootEinde);
 
 std::string AnsiNaarOem(std::string_view tekst);
 std::string OemNaarAnsi(std::string_view tekst);

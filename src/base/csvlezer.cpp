@@ -38,58 +38,15 @@ bool IsUtf8(std::string_view tekst) {
     return true;
 }
 
-// UTF-16 (`groot`: big-endian) as UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf16NaarUtf8(std::string_view bytes, bool groot) {
-    std::string uit;
-    auto eenheid = [&](size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[i]);
-        const auto b = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(groot ? (a << 8) | b : (b << 8) | a);
-    };
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t c = eenheid(i);
-        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
-            const char32_t laag = eenheid(i + 2);
-            if (laag >= 0xDC00 && laag < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (laag - 0xDC00);
-                i += 2;
-            }
-        }
-        if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;
-        }
-        if (c < 0x80) {
-            uit += static_cast<char>(c);
-        } else if (c < 0x800) {
-            uit += static_cast<char>(0xC0 | (c >> 6));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            uit += static_cast<char>(0xE0 | (c >> 12));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            uit += static_cast<char>(0xF0 | (c >> 18));
-            uit += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            uit += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            uit += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return uit;
-}
-
-bool BegintMet(std::string_view tekst, std::string_view begin) {
-    return tekst.substr(0, begin.size()) == begin;
-}
-
 // The text in Windows-1252, with the character set it was found in.
 std::string Decodeer(std::string_view inhoud, ECsvCodering& codering) {
-    if (BegintMet(inhoud, "\xEF\xBB\xBF")) {
+    if (inhoud.starts_with("\xEF\xBB\xBF")) {
         codering = ECsvCodering::Utf8MetBom;
         return Utf8NaarCp1252(inhoud.substr(3));
     }
-    if (BegintMet(inhoud, "\xFF\xFE") || BegintMet(inhoud, "\xFE\xFF")) {
+    if (inhoud.starts_with("\xFF\xFE") || inhoud.starts_with("\xFE\xFF")) {
         codering = ECsvCodering::Utf16;
-        return Utf8NaarCp1252(Utf16NaarUtf8(inhoud.substr(2), inhoud[0] == '\xFE'));
+        return Utf16NaarCp1252(inhoud.substr(2), inhoud[0] == '\xFE');
     }
     if (IsUtf8(inhoud)) {
         codering = ECsvCodering::Utf8;

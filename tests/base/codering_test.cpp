@@ -37,4 +37,18 @@ TEST(Codering, Utf8BothWays) {
     EXPECT_EQ(Utf8NaarCp1252("\xC3(x"), "?(x");           // broken sequence keeps the rest
 }
 
+TEST(Codering, Utf16BothByteOrders) {
+    // "é€", a smiley (a surrogate pair), a lone high and a lone low surrogate, "!".
+    const std::u16string eenheden = u"\u00E9\u20AC\U0001F600\xD800x\xDC00!";
+    std::string klein;
+    std::string groot;
+    for (char16_t c : eenheden) {
+        klein += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        groot += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    }
+    EXPECT_EQ(Utf16NaarCp1252(klein, false), "\xE9\x80??x?!");
+    EXPECT_EQ(Utf16NaarCp1252(groot, true), "\xE9\x80??x?!");
+    EXPECT_EQ(Utf16NaarCp1252(klein + "A", false), "\xE9\x80??x?!"); // an odd last byte
+}
+
 } // namespace
