@@ -14,49 +14,47 @@
 
 namespace {
 
-enum class ESoort { Naam, Voornaam, Tussenvoegsel, Achternaam, Klasse, Aktief, Indelen, Uitloten };
-
 // Column heads as a spreadsheet may write them, reduced to letters and digits
 // in lower case.
 constexpr struct {
     const char* kop;
-    ESoort soort;
+    int CImportKolommen::*kolom;
 } kKoppen[] = {
-    {"naam", ESoort::Naam},
-    {"name", ESoort::Naam},
-    {"speler", ESoort::Naam},
-    {"spelersnaam", ESoort::Naam},
-    {"spelernaam", ESoort::Naam},
-    {"naamspeler", ESoort::Naam},
-    {"lid", ESoort::Naam},
-    {"lidnaam", ESoort::Naam},
-    {"volledigenaam", ESoort::Naam},
-    {"voornaam", ESoort::Voornaam},
-    {"roepnaam", ESoort::Voornaam},
-    {"firstname", ESoort::Voornaam},
-    {"tussenvoegsel", ESoort::Tussenvoegsel},
-    {"tussenvoegsels", ESoort::Tussenvoegsel},
-    {"achternaam", ESoort::Achternaam},
-    {"familienaam", ESoort::Achternaam},
-    {"lastname", ESoort::Achternaam},
-    {"surname", ESoort::Achternaam},
-    {"klasse", ESoort::Klasse},
-    {"beginklasse", ESoort::Klasse},
-    {"class", ESoort::Klasse},
-    {"sterkte", ESoort::Klasse},
-    {"rang", ESoort::Klasse},
-    {"graad", ESoort::Klasse},
-    {"grade", ESoort::Klasse},
-    {"rank", ESoort::Klasse},
-    {"niveau", ESoort::Klasse},
-    {"aktief", ESoort::Aktief},
-    {"actief", ESoort::Aktief},
-    {"active", ESoort::Aktief},
-    {"standaardindelen", ESoort::Indelen},
-    {"indelen", ESoort::Indelen},
-    {"uitlotentoegestaan", ESoort::Uitloten},
-    {"uitloten", ESoort::Uitloten},
-    {"bye", ESoort::Uitloten},
+    {"naam", &CImportKolommen::naam},
+    {"name", &CImportKolommen::naam},
+    {"speler", &CImportKolommen::naam},
+    {"spelersnaam", &CImportKolommen::naam},
+    {"spelernaam", &CImportKolommen::naam},
+    {"naamspeler", &CImportKolommen::naam},
+    {"lid", &CImportKolommen::naam},
+    {"lidnaam", &CImportKolommen::naam},
+    {"volledigenaam", &CImportKolommen::naam},
+    {"voornaam", &CImportKolommen::voornaam},
+    {"roepnaam", &CImportKolommen::voornaam},
+    {"firstname", &CImportKolommen::voornaam},
+    {"tussenvoegsel", &CImportKolommen::tussenvoegsel},
+    {"tussenvoegsels", &CImportKolommen::tussenvoegsel},
+    {"achternaam", &CImportKolommen::achternaam},
+    {"familienaam", &CImportKolommen::achternaam},
+    {"lastname", &CImportKolommen::achternaam},
+    {"surname", &CImportKolommen::achternaam},
+    {"klasse", &CImportKolommen::klasse},
+    {"beginklasse", &CImportKolommen::klasse},
+    {"class", &CImportKolommen::klasse},
+    {"sterkte", &CImportKolommen::klasse},
+    {"rang", &CImportKolommen::klasse},
+    {"graad", &CImportKolommen::klasse},
+    {"grade", &CImportKolommen::klasse},
+    {"rank", &CImportKolommen::klasse},
+    {"niveau", &CImportKolommen::klasse},
+    {"aktief", &CImportKolommen::aktief},
+    {"actief", &CImportKolommen::aktief},
+    {"active", &CImportKolommen::aktief},
+    {"standaardindelen", &CImportKolommen::standaardIndelen},
+    {"indelen", &CImportKolommen::standaardIndelen},
+    {"uitlotentoegestaan", &CImportKolommen::uitlotenToegestaan},
+    {"uitloten", &CImportKolommen::uitlotenToegestaan},
+    {"bye", &CImportKolommen::uitlotenToegestaan},
 };
 
 // A member list of a hundred thousand members stays far below this.
@@ -118,37 +116,15 @@ const std::string& Cel(const std::vector<std::string>& rij, int kolom) {
                                                                  : leeg;
 }
 
-int* KolomVan(CImportKolommen& k, ESoort soort) {
-    switch (soort) {
-    case ESoort::Naam:
-        return &k.naam;
-    case ESoort::Voornaam:
-        return &k.voornaam;
-    case ESoort::Tussenvoegsel:
-        return &k.tussenvoegsel;
-    case ESoort::Achternaam:
-        return &k.achternaam;
-    case ESoort::Klasse:
-        return &k.klasse;
-    case ESoort::Aktief:
-        return &k.aktief;
-    case ESoort::Indelen:
-        return &k.standaardIndelen;
-    case ESoort::Uitloten:
-        return &k.uitlotenToegestaan;
-    }
-    return nullptr;
-}
-
 // The columns named by a header row; false when it names none.
 bool KolommenUitKop(const std::vector<std::string>& kop, CImportKolommen& kolommen) {
     bool iets = false;
     for (size_t c = 0; c < kop.size(); ++c) {
         const std::string sleutel = Sleutel(kop[c]);
         for (const auto& k : kKoppen) {
-            int* kolom = KolomVan(kolommen, k.soort);
-            if (sleutel == k.kop && *kolom < 0) {
-                *kolom = static_cast<int>(c);
+            int& kolom = kolommen.*k.kolom;
+            if (sleutel == k.kop && kolom < 0) {
+                kolom = static_cast<int>(c);
                 iets = true;
             }
         }
