@@ -6,7 +6,6 @@
 
 #include <QWidget>
 #include <initializer_list>
-#include <string>
 #include <vector>
 
 class CKolomKoppen;
@@ -63,7 +62,6 @@ private:
     CSpelerKolom& kolom_;
     CKolomKoppen* koppen_;
     CMultiLineListBox* lijst_;
-    std::vector<std::string> getoond_;
     QLineEdit* zoek_;
     std::vector<QCheckBox*> filters_;
 };
